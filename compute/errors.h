@@ -1,0 +1,50 @@
+#pragma once
+
+// The three ways a handler can fail. Each ends the running handler at once; the window
+// reports the message to the user. Messages are composed here and nowhere else.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "window/controls.h"
+
+namespace combicalc {
+
+class RunError : public std::runtime_error {
+protected:
+    explicit RunError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A box's text is not a number.
+class ConversionError final : public RunError {
+public:
+    ConversionError(TextBox box, std::string_view text);
+    TextBox box() const { return box_; }
+
+private:
+    TextBox box_;
+};
+
+enum class Fault : unsigned char { InvalidOperation, DivisionByZero, Overflow };
+
+// A guarded arithmetic step found a fault flag set.
+class ArithmeticFault final : public RunError {
+public:
+    explicit ArithmeticFault(Fault fault);
+    Fault fault() const { return fault_; }
+
+private:
+    Fault fault_;
+};
+
+// A call on a control failed. `action` says what was attempted, e.g. "set the text of box x".
+class ControlCallError final : public RunError {
+public:
+    explicit ControlCallError(std::string_view action);
+};
+
+// Plain words for the user, e.g. "division by zero".
+std::string_view describe(Fault fault);
+
+}  // namespace combicalc

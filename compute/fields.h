@@ -1,0 +1,46 @@
+#pragma once
+
+// A run's only way to the window. Numbers cross as text in the user's notation, and every
+// call on a control clears the fault flags, so a guarded test sees exactly the flags
+// raised since the last control call.
+
+#include <string>
+#include <string_view>
+
+#include "compute/guarded_arithmetic.h"
+#include "window/field_store.h"
+
+namespace combicalc {
+
+// A box's text as fetched, kept with its box so a failed conversion can name it.
+struct FetchedText {
+    TextBox box;
+    std::string text;
+};
+
+class Fields {
+public:
+    Fields(FieldStore& store, std::string_view decimalSeparator) : store_(store), decimalSeparator_(decimalSeparator) {}
+
+    FetchedText fetch(TextBox box);
+    // Throws ConversionError naming the box when the text is not a number.
+    double convert(const FetchedText& fetched) const;
+    double readNumber(TextBox box) { return convert(fetch(box)); }
+
+    // Narrows after the guarded test that produced the value, so a value beyond the double
+    // range is written as "Infinity" rather than failing.
+    void writeNumber(TextBox box, Wide value);
+    void writeOne(TextBox box) { setText(box, "1"); }
+    void setText(TextBox box, std::string_view text);
+
+    bool isSelected(OptionButton option);
+
+    FaultFlags& flags() { return flags_; }
+
+private:
+    FieldStore& store_;
+    std::string_view decimalSeparator_;
+    FaultFlags flags_;
+};
+
+}  // namespace combicalc

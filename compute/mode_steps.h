@@ -1,0 +1,21 @@
+#pragma once
+
+// The per-pass steps of the four working modes. Each reads every operand afresh from its box
+// and writes every result back as text at once; the fetch and conversion orders decide which
+// box an error names and what was written before it, so they are part of the contract.
+
+#include "compute/fields.h"
+#include "compute/run.h"
+
+namespace combicalc {
+
+// Answer <- x * Answer while x > 0, counting x down.
+void factorialStep(Fields& fields, Pass& pass);
+// Answer <- x * Answer while the countdown of y continues, counting x and y down.
+void nPrStep(Fields& fields, Pass& pass);
+// z and w accumulate the countdowns of x and y; Answer <- z / w when y's countdown ends.
+void nCrStep(Fields& fields, Pass& pass);
+// As nCr in Text1 and Text2, then Answer <- C(n, r) * ((z - w) / z)^(n - r) * (w / z)^r.
+void twoOutcomesStep(Fields& fields, Pass& pass);
+
+}  // namespace combicalc

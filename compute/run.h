@@ -1,0 +1,34 @@
+#pragma once
+
+// One press of START: a counted countdown of at most 1000 passes whose only variables are
+// the texts of the window's boxes.
+
+#include <cstdint>
+#include <string_view>
+
+#include "window/field_store.h"
+
+namespace combicalc {
+
+// The run's pass counter as the mode steps see it: 1 on the first pass; finish() makes the
+// current pass the last.
+class Pass {
+public:
+    static constexpr std::int16_t kBudget = 1000;
+
+    std::int16_t counter() const { return counter_; }
+    bool isFirstPass() const { return counter_ == 1; }
+    void finish() { counter_ = kBudget; }
+
+private:
+    friend void run(FieldStore&, std::string_view);
+    std::int16_t counter_ = 1;
+};
+
+// On every pass asks Option1..Option4 in turn, each afresh, and performs the step of each
+// one selected; then writes the placeholders back into x, y, z, w. A failure (any RunError)
+// ends the run at once: later passes and the placeholder reset do not happen, and texts
+// written before it stay. `decimalSeparator` is the user's.
+void run(FieldStore& store, std::string_view decimalSeparator);
+
+}  // namespace combicalc

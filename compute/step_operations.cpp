@@ -1,0 +1,38 @@
+#include "compute/step_operations.h"
+
+namespace combicalc {
+
+void multiplyInto(Fields& fields, TextBox target, TextBox factor) {
+    const FetchedText factorText = fields.fetch(factor);
+    const FetchedText targetText = fields.fetch(target);
+    const double product = fields.convert(targetText);
+    const double multiplier = fields.convert(factorText);
+    fields.writeNumber(target, guardedMul(multiplier, product, fields.flags()));
+}
+
+void countDown(Fields& fields, TextBox box) {
+    const double value = fields.readNumber(box);
+    fields.writeNumber(box, guardedSub(value, 1, fields.flags()));
+}
+
+void storeQuotient(Fields& fields, TextBox target, TextBox numerator, TextBox denominator) {
+    const FetchedText denominatorText = fields.fetch(denominator);
+    const FetchedText numeratorText = fields.fetch(numerator);
+    const double dividend = fields.convert(numeratorText);
+    const double divisor = fields.convert(denominatorText);
+    fields.writeNumber(target, guardedDiv(dividend, divisor, fields.flags()));
+}
+
+bool countdownGoesOn(Fields& fields) {
+    const FetchedText x = fields.fetch(TextBox::x);
+    const FetchedText y = fields.fetch(TextBox::y);
+    // The right-hand x is fetched again, as the test reads it. It holds the same text as
+    // the left-hand one, so converting it could neither fail nor differ; the fetch stays
+    // because the sequence of control calls is part of what a run does.
+    fields.fetch(TextBox::x);
+    const double minuend = fields.convert(x);
+    const double subtrahend = fields.convert(y);
+    return countdownContinues(minuend, subtrahend, fields.flags());
+}
+
+}  // namespace combicalc

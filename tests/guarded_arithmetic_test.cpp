@@ -1,0 +1,162 @@
+#include "compute/guarded_arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace combicalc {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+std::optional<Fault> faultOf(const auto& operation) {
+    try {
+        operation();
+    } catch (const ArithmeticFault& fault) {
+        return fault.fault();
+    }
+    return std::nullopt;
+}
+
+struct Operation {
+    const char* name;
+    Wide (*op)(double, double, FaultFlags&);
+    double a;
+    double b;
+    std::optional<Fault> fault;
+};
+
+class GuardedOperation : public ::testing::TestWithParam<Operation> {};
+
+TEST_P(GuardedOperation, FaultsOnlyWhereIeeeFlagsSaySo) {
+    const Operation& row = GetParam();
+    FaultFlags flags;
+    EXPECT_EQ(faultOf([&] { row.op(row.a, row.b, flags); }), row.fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GuardedOperation,
+    ::testing::Values(
+        Operation{"OneByZero", guardedDiv, 1, 0, Fault::DivisionByZero},
+        Operation{"MinusOneByMinusZero", guardedDiv, -1, -0.0, Fault::DivisionByZero},
+        Operation{"ZeroByZero", guardedDiv, 0, 0, Fault::InvalidOperation},
+        Operation{"InfinityByInfinity", guardedDiv, kInf, kInf, Fault::InvalidOperation},
+        Operation{"InfinityByZeroIsExact", guardedDiv, kInf, 0, std::nullopt},
+        Operation{"InfinityMinusInfinity", guardedSub, kInf, kInf, Fault::InvalidOperation},
+        Operation{"ZeroTimesInfinity", guardedMul, 0, kInf, Fault::InvalidOperation},
+        Operation{"InfinityTimesTwoIsExact", guardedMul, kInf, 2, std::nullopt},
+        Operation{"BeyondDoubleRangePasses", guardedMul, 1e200, 1e200, std::nullopt},
+        Operation{"HugeDifferencePasses", guardedSub, DBL_MAX, -DBL_MAX, std::nullopt},
+        Operation{"HugeQuotientPasses", guardedDiv, 1e308, 1e-308, std::nullopt},
+        Operation{"UnderflowIsNoFault", guardedMul, 1e-200, 1e-200, std::nullopt},
+        Operation{"DenormalIsNoFault", guardedDiv, DBL_MIN, 4, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GuardedArithmetic, KeepsBeyondRangeResultsExact) {
+    FaultFlags flags;
+    EXPECT_EQ(guardedMul(1e200, 1e200, flags), static_cast<Wide>(1e200) * static_cast<Wide>(1e200));
+    EXPECT_EQ(guardedMul(1e-200, 1e-200, flags), 0.0L);
+    EXPECT_EQ(guardedSub(0.3, 0.1, flags), 0.3 - 0.1);  // rounded once, to double
+}
+
+TEST(GuardedArithmetic, NarrowingBeyondRangeFaultsAtTheNextTest) {
+    FaultFlags flags;
+    const double narrowed = narrow(guardedMul(1e200, 1e200, flags), flags);
+    EXPECT_EQ(narrowed, kInf);
+    EXPECT_EQ(faultOf([&] { guardedSub(1, 1, flags); }), Fault::Overflow);
+    flags.clear();  // as a control call does
+    EXPECT_EQ(faultOf([&] { guardedSub(1, 1, flags); }), std::nullopt);
+}
+
+TEST(GuardedArithmetic, NarrowingRoundsToNearest) {
+    FaultFlags flags;
+    const Wide justAbove = static_cast<Wide>(DBL_MAX) + 0x1p969L;  // rounds down to DBL_MAX
+    const Wide halfway = static_cast<Wide>(DBL_MAX) + 0x1p970L;    // a tie: to even, which is up
+    EXPECT_EQ(narrow(justAbove, flags), DBL_MAX);
+    EXPECT_EQ(narrow(-justAbove, flags), -DBL_MAX);
+    EXPECT_EQ(faultOf([&] { flags.throwIfRaised(); }), std::nullopt);
+    EXPECT_EQ(narrow(-halfway, flags), -kInf);
+    EXPECT_EQ(faultOf([&] { flags.throwIfRaised(); }), Fault::Overflow);
+}
+
+TEST(GuardedArithmetic, ReportsInvalidBeforeDivisionByZeroBeforeOverflow) {
+    FaultFlags flags;
+    flags.raise(Fault::Overflow);
+    flags.raise(Fault::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { flags.throwIfRaised(); }), Fault::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { guardedDiv(0, 0, flags); }), Fault::InvalidOperation);
+}
+
+struct PowerCase {
+    const char* name;
+    double base;
+    double exponent;
+    std::optional<Fault> fault;
+};
+
+class Power : public ::testing::TestWithParam<PowerCase> {};
+
+// power has no test of its own: its flag shows at the next guarded test.
+TEST_P(Power, RaisesTheMatchingFlag) {
+    FaultFlags flags;
+    const double result = power(GetParam().base, GetParam().exponent, flags);
+    const double expected = std::pow(GetParam().base, GetParam().exponent);
+    EXPECT_TRUE(result == expected || (std::isnan(result) && std::isnan(expected))) << result;
+    EXPECT_EQ(faultOf([&] { guardedMul(1, 1, flags); }), GetParam().fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Power,
+    ::testing::Values(
+        PowerCase{"Ordinary", 0.5, 3, std::nullopt},
+        PowerCase{"NegativeBaseWholeExponent", -0.5, 3, std::nullopt},
+        PowerCase{"ZeroToZero", 0, 0, std::nullopt},
+        PowerCase{"Underflow", 0.5, 5000, std::nullopt},
+        PowerCase{"NegativeBaseFractionalExponent", -0.5, 2.5, Fault::InvalidOperation},
+        PowerCase{"ZeroToNegativePower", 0, -2, Fault::DivisionByZero},
+        PowerCase{"Overflow", 10, 400, Fault::Overflow},
+        PowerCase{"InfinityIsExact", kInf, 2, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Countdown {
+    const char* name;
+    double x;
+    double y;
+    bool continues;
+};
+
+class CountdownContinues : public ::testing::TestWithParam<Countdown> {};
+
+TEST_P(CountdownContinues, ComparesTheDifference) {
+    FaultFlags flags;
+    EXPECT_EQ(countdownContinues(GetParam().x, GetParam().y, flags), GetParam().continues);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CountdownContinues,
+    ::testing::Values(
+        Countdown{"PositiveY", 5, 2, true},
+        Countdown{"ZeroY", 3, 0, false},
+        Countdown{"NegativeY", 5, -1, false},
+        Countdown{"YLostBesideX", 1e20, 1, false},
+        Countdown{"FractionalY", 5, 0.5, true},
+        Countdown{"NegativeX", -3, 1, true},
+        Countdown{"DifferenceBeyondRange", -DBL_MAX, DBL_MAX, true},
+        Countdown{"InfiniteY", 5, kInf, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CountdownContinues, FaultsOnInfinityMinusInfinity) {
+    FaultFlags flags;
+    EXPECT_EQ(faultOf([&] { countdownContinues(kInf, kInf, flags); }), Fault::InvalidOperation);
+}
+
+TEST(IsPositive, IsAnOrdinaryComparison) {
+    EXPECT_TRUE(isPositive(DBL_TRUE_MIN));
+    EXPECT_FALSE(isPositive(0.0));
+    EXPECT_FALSE(isPositive(-0.0));
+    EXPECT_FALSE(isPositive(-1));
+}
+
+}  // namespace
+}  // namespace combicalc

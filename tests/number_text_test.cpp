@@ -1,0 +1,179 @@
+#include "compute/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace combicalc {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Written {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class WriteNumber : public ::testing::TestWithParam<Written> {};
+
+TEST_P(WriteNumber, ShowsAtMostFifteenDigits) { EXPECT_EQ(formatNumber(GetParam().value, "."), GetParam().text); }
+
+INSTANTIATE_TEST_SUITE_P(Texts, WriteNumber,
+    ::testing::Values(
+        Written{"Zero", 0.0, "0"},
+        Written{"NegativeZero", -0.0, "0"},
+        Written{"One", 1.0, "1"},
+        Written{"WholeNumber", 120.0, "120"},
+        Written{"TenFactorial", 3628800.0, "3628800"},
+        Written{"Negative", -2.5, "-2.5"},
+        Written{"Fraction", 0.3125, "0.3125"},
+        Written{"RoundedToFifteenDigits", 1.0 / 3.0, "0.333333333333333"},
+        Written{"LargestPlainWhole", 999999999999999.0, "999999999999999"},
+        Written{"FirstExponentForm", 1e15, "1E+15"},
+        Written{"SmallExponentForm", 1e-5, "1E-05"},
+        Written{"PlainSmall", 0.0001, "0.0001"},
+        Written{"OneSeventyFactorial", 7.257415615307994e306, "7.25741561530799E+306"},
+        Written{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+        Written{"SmallestDenormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        Written{"Infinity", kInf, "Infinity"},
+        Written{"MinusInfinity", -kInf, "-Infinity"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteNumber, UsesTheGivenDecimalSeparator) {
+    EXPECT_EQ(formatNumber(1.875, ","), "1,875");
+    EXPECT_EQ(formatNumber(7.257415615307994e306, ","), "7,25741561530799E+306");
+    EXPECT_EQ(formatNumber(2.5, "\xD9\xAB"), "2\xD9\xAB" "5");  // Arabic decimal separator, two bytes
+}
+
+struct Read {
+    const char* name;
+    const char* text;
+    double value;
+};
+
+class ReadAccepted : public ::testing::TestWithParam<Read> {};
+
+TEST_P(ReadAccepted, GivesTheNumber) {
+    const auto value = parseNumber(GetParam().text, ".");
+    ASSERT_TRUE(value.has_value()) << GetParam().text;
+    EXPECT_EQ(*value, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadAccepted,
+    ::testing::Values(
+        Read{"Whole", "5", 5.0},
+        Read{"Signed", "+5", 5.0},
+        Read{"Negative", "-2", -2.0},
+        Read{"Fraction", "2.5", 2.5},
+        Read{"LeadingPoint", ".5", 0.5},
+        Read{"TrailingPoint", "5.", 5.0},
+        Read{"SurroundingSpaces", "  42  ", 42.0},
+        Read{"Exponent", "1E-05", 1e-5},
+        Read{"LowerCaseExponent", "2.5e3", 2500.0},
+        Read{"PlusExponent", "7.25741561530799E+306", 7.25741561530799e306},
+        Read{"LeadingZeros", "007", 7.0},
+        Read{"BeyondDoubleRange", "1E400", kInf},
+        Read{"NegativeBeyondRange", "-1.8E308", -kInf},
+        Read{"HugeExponent", "9e99999999999999999999", kInf},
+        Read{"HugeNegativeExponent", "9e-99999999999999999999", 0.0},
+        Read{"ManyDigitsSmallExponent", "123456789012345678901234567890e-10", 12345678901234567890.1234567890},
+        Read{"BelowSmallestDenormal", "1E-400", 0.0},
+        Read{"Denormal", "4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
+        Read{"Infinity", "Infinity", kInf},
+        Read{"MinusInfinity", "-Infinity", -kInf},
+        Read{"SpacedInfinity", " Infinity ", kInf}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Rejected {
+    const char* name;
+    std::string text;
+};
+
+class ReadRejected : public ::testing::TestWithParam<Rejected> {};
+
+TEST_P(ReadRejected, IsNotANumber) { EXPECT_FALSE(parseNumber(GetParam().text, ".").has_value()) << GetParam().text; }
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadRejected,
+    ::testing::Values(
+        Rejected{"Empty", ""},
+        Rejected{"OnlySpaces", "   "},
+        Rejected{"Placeholder", "Field 1"},
+        Rejected{"AnswerPlaceholder", "Answer"},
+        Rejected{"ScratchPlaceholder", "Text1"},
+        Rejected{"LoneSign", "-"},
+        Rejected{"LonePoint", "."},
+        Rejected{"TwoPoints", "1.2.3"},
+        Rejected{"OtherSeparator", "1,5"},
+        Rejected{"GroupSeparator", "1,000"},
+        Rejected{"TrailingJunk", "12abc"},
+        Rejected{"InnerSpace", "1 2"},
+        Rejected{"DoubleSign", "--5"},
+        Rejected{"ExponentWithoutDigits", "1E"},
+        Rejected{"ExponentWithoutMantissa", "E5"},
+        Rejected{"FractionalExponent", "1E2.5"},
+        Rejected{"Hex", "0x1A"},
+        Rejected{"BasicHex", "&H1A"},
+        Rejected{"NaN", "NaN"},
+        Rejected{"LowerNan", "nan"},
+        Rejected{"SignedNan", "-NAN"},
+        Rejected{"ShortInf", "inf"},
+        Rejected{"LowerInfinity", "infinity"},
+        Rejected{"Tab", "\t5"},
+        Rejected{"ArabicIndicDigit", "\xD9\xA5"},
+        Rejected{"EmbeddedNul", std::string("5\0" "5", 3)},
+        Rejected{"TooLong", std::string(kMaxNumberTextLength + 1, '1')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadNumber, FollowsTheGivenDecimalSeparator) {
+    EXPECT_EQ(parseNumber("1,875", ","), 1.875);
+    EXPECT_EQ(parseNumber("-1,5E+3", ","), -1500.0);
+    EXPECT_FALSE(parseNumber("1.875", ",").has_value());
+    EXPECT_EQ(parseNumber("2\xD9\xAB" "5", "\xD9\xAB"), 2.5);
+    EXPECT_FALSE(parseNumber("2\xD9", "\xD9\xAB").has_value());  // half a separator
+}
+
+TEST(ReadNumber, AcceptsTheLongestTextItAllows) {
+    EXPECT_EQ(parseNumber(std::string(kMaxNumberTextLength, '0'), "."), 0.0);
+    EXPECT_EQ(parseNumber(std::string(kMaxNumberTextLength, '9'), "."), kInf);
+    EXPECT_EQ(parseNumber("0." + std::string(kMaxNumberTextLength - 3, '0') + "1", "."), 0.0);
+}
+
+TEST(ReadNumber, RejectsTenMegabytesAtOnce) {
+    // Digits would be a valid number of any length; the limit is what rejects it.
+    EXPECT_FALSE(parseNumber(std::string(10 << 20, '7'), ".").has_value());
+}
+
+// readNumber gives back exactly the number a written text shows, taken here from the C
+// library's correctly rounded strtod; and writing it again shows the same text.
+TEST(RoundTrip, ReadingAWrittenNumberGivesTheNumberItShows) {
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (const std::string separator : {".", ","}) {
+        for (int i = 0; i < 20000; ++i) {
+            const std::uint64_t raw = bits(random);
+            double value = 0;
+            static_assert(sizeof value == sizeof raw);
+            std::memcpy(&value, &raw, sizeof value);
+            if (std::isnan(value)) continue;
+
+            const std::string text = formatNumber(value, separator);
+            std::string dotted = text;
+            if (const auto at = dotted.find(separator); at != std::string::npos) dotted.replace(at, separator.size(), ".");
+            const double shown = std::isinf(value) ? value : std::strtod(dotted.c_str(), nullptr);
+
+            const auto back = parseNumber(text, separator);
+            ASSERT_TRUE(back.has_value()) << text;
+            EXPECT_EQ(*back, shown) << text;
+            EXPECT_EQ(formatNumber(*back, separator), text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace combicalc

@@ -1,0 +1,154 @@
+#include "compute/run.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "compute/errors.h"
+#include "tests/support/run_case.h"
+#include "tests/support/store_decorators.h"
+
+namespace combicalc {
+namespace {
+
+using testing::runOn;
+using testing::runWith;
+using testing::windowWith;
+
+const testing::Typed kEveryBoxTyped = {{TextBox::x, "5"},     {TextBox::y, "2"},     {TextBox::z, "2"},
+                                      {TextBox::w, "1"},     {TextBox::a, "42"},    {TextBox::Text1, "t1"},
+                                      {TextBox::Text2, "t2"}, {TextBox::Text3, "t3"}};
+
+class WithoutAMode : public ::testing::TestWithParam<std::optional<OptionButton>> {};
+
+TEST_P(WithoutAMode, MakesEveryPassAndOnlyResetsTheInputs) {
+    const auto outcome = runWith(GetParam(), kEveryBoxTyped);
+    EXPECT_EQ(outcome.kind, "ok");
+    EXPECT_EQ(outcome.passes, 1000U);
+    EXPECT_EQ(outcome.texts, (testing::BoxTexts{"Field 1", "Field 2", "Field 3", "Field 4", "42", "t1", "t2", "t3"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, WithoutAMode,
+    ::testing::Values(std::nullopt, OptionButton::Option5, OptionButton::Option6, OptionButton::Option7),
+    [](const auto& info) { return info.param ? std::string(nameOf(*info.param)) : std::string("None"); });
+
+TEST(Run, FailureEndsTheRunWithoutReset) {
+    const auto outcome = runWith(OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "two"}, {TextBox::z, "9"}});
+    EXPECT_EQ(outcome.kind, "conversion");
+    EXPECT_EQ(outcome.message, "Conversion error: box y holds \"two\", which is not a number");
+    EXPECT_EQ(outcome.passes, 1U);
+    EXPECT_EQ(outcome.text(TextBox::a), "1");  // the first-pass value was written before the test
+    EXPECT_EQ(outcome.text(TextBox::x), "5");
+    EXPECT_EQ(outcome.text(TextBox::y), "two");
+    EXPECT_EQ(outcome.text(TextBox::z), "9");
+}
+
+TEST(Run, FailureOnALaterPassKeepsThatPassesWork) {
+    // 2 Outcomes reads z only on its finishing pass: the placeholder left in it fails after
+    // the whole countdown, with the scratch boxes already written.
+    const auto outcome = runWith(OptionButton::Option4, {{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::w, "1"}});
+    EXPECT_EQ(outcome.kind, "conversion");
+    EXPECT_EQ(outcome.passes, 3U);
+    EXPECT_EQ(outcome.text(TextBox::Text3), "10");
+    EXPECT_EQ(outcome.text(TextBox::x), "3");
+    EXPECT_EQ(outcome.text(TextBox::y), "0");
+    EXPECT_EQ(outcome.text(TextBox::z), "Field 3");
+}
+
+TEST(Run, AgainWithoutNewInputFailsOnThePlaceholders) {
+    MemoryStore store = windowWith(OptionButton::Option1, {{TextBox::x, "5"}});
+    ASSERT_EQ(runOn(store).kind, "ok");
+    EXPECT_EQ(store.getText(TextBox::a), "120");
+    const auto again = runOn(store);
+    EXPECT_EQ(again.kind, "conversion");
+    EXPECT_EQ(again.message, "Conversion error: box x holds \"Field 1\", which is not a number");
+    EXPECT_EQ(again.text(TextBox::a), "1");
+}
+
+TEST(Run, FindsTheModeAfreshOnEveryPass) {
+    // A store whose selection moves from Factorial to nothing after the first pass: the
+    // second pass must ask again and do nothing.
+    class SwitchingStore final : public FieldStore {
+    public:
+        MemoryStore inner = windowWith(OptionButton::Option1, {{TextBox::x, "5"}});
+        int asked = 0;
+        std::string getText(TextBox box) override { return inner.getText(box); }
+        void setText(TextBox box, std::string_view text) override { inner.setText(box, text); }
+        void setVisible(TextBox box, bool visible) override { inner.setVisible(box, visible); }
+        bool isSelected(OptionButton option) override {
+            if (option == OptionButton::Option1 && ++asked == 2) inner.select(std::nullopt);
+            return inner.isSelected(option);
+        }
+    } store;
+    run(store, ".");
+    EXPECT_EQ(store.asked, 1000);
+    EXPECT_EQ(store.inner.getText(TextBox::a), "5");
+}
+
+struct FailingCallCase {
+    const char* name;
+    OptionButton option;
+    std::vector<std::pair<TextBox, std::string>> typed;
+};
+
+class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
+
+// Whichever call fails, the run stops there: every text written before it stays, nothing
+// after it is written, and in particular no placeholder.
+TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
+    const auto setUp = [&] {
+        MemoryStore store;
+        store.select(GetParam().option);
+        for (const auto& [box, text] : GetParam().typed) store.setText(box, text);
+        return store;
+    };
+    MemoryStore reference = setUp();
+    const testing::BoxTexts before = testing::textsOf(reference);
+    testing::WatchingStore clean(reference);
+    run(clean, ".");
+    ASSERT_GT(clean.calls(), 10U);
+
+    for (std::size_t k = 1; k <= clean.calls(); ++k) {
+        MemoryStore store = setUp();
+        testing::WatchingStore failing(store, k);
+        EXPECT_THROW(run(failing, "."), ControlCallError) << "call " << k;
+
+        testing::BoxTexts expected = before;
+        for (const testing::Write& write : clean.writes()) {
+            if (write.call < k) expected[static_cast<std::size_t>(write.box)] = write.text;
+        }
+        EXPECT_EQ(testing::textsOf(store), expected) << "call " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ControlCallFailure,
+    ::testing::Values(FailingCallCase{"Factorial", OptionButton::Option1, {{TextBox::x, "4"}}},
+                      FailingCallCase{"nPr", OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
+                      FailingCallCase{"nCr", OptionButton::Option3, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
+                      FailingCallCase{"TwoOutcomes", OptionButton::Option4,
+                                      {{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ErrorMessages, NameTheKindAndTheParticulars) {
+    EXPECT_STREQ(ConversionError(TextBox::x, "Field 1").what(), "Conversion error: box x holds \"Field 1\", which is not a number");
+    EXPECT_STREQ(ConversionError(TextBox::a, "").what(), "Conversion error: box a holds \"\", which is not a number");
+    EXPECT_STREQ(ArithmeticFault(Fault::DivisionByZero).what(), "Arithmetic fault: division by zero");
+    EXPECT_STREQ(ArithmeticFault(Fault::InvalidOperation).what(), "Arithmetic fault: invalid operation");
+    EXPECT_STREQ(ArithmeticFault(Fault::Overflow).what(), "Arithmetic fault: overflow");
+    EXPECT_STREQ(ControlCallError("set the text of box z").what(), "Control call error: could not set the text of box z");
+}
+
+TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
+    std::string text;
+    for (int i = 0; i < 30; ++i) text += "\xC3\xA9";  // 'é', two bytes each
+    const std::string message = ConversionError(TextBox::y, text).what();
+    EXPECT_EQ(message, "Conversion error: box y holds \"" + text.substr(0, 40) + "…\" (30 characters), which is not a number");
+    const std::string huge(100000, '9');
+    EXPECT_LT(std::string(ConversionError(TextBox::x, huge).what()).size(), 120U);
+}
+
+}  // namespace
+}  // namespace combicalc

@@ -1,0 +1,54 @@
+#pragma once
+
+// Runs START once on an in-memory window set up as a user would leave it.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "compute/run.h"
+#include "tests/replay/replay.h"
+#include "tests/support/store_decorators.h"
+#include "window/memory_store.h"
+
+namespace combicalc::testing {
+
+using Typed = std::initializer_list<std::pair<TextBox, std::string>>;
+
+inline MemoryStore windowWith(std::optional<OptionButton> option, Typed typed) {
+    MemoryStore store;
+    store.select(option);
+    for (const auto& [box, text] : typed) store.setText(box, text);
+    return store;
+}
+
+struct Outcome {
+    std::string kind;  // "ok" or the error's kind, as the replay tool names it
+    std::string message;
+    BoxTexts texts;
+    std::size_t passes;
+
+    const std::string& text(TextBox box) const { return texts[static_cast<std::size_t>(box)]; }
+};
+
+inline Outcome runOn(MemoryStore& store, const char* decimalSeparator = ".") {
+    WatchingStore watched(store);
+    Outcome outcome{"ok", "", {}, 0};
+    try {
+        run(watched, decimalSeparator);
+    } catch (const RunError& error) {
+        outcome.kind = replay::kindOf(error);
+        outcome.message = error.what();
+    }
+    outcome.texts = textsOf(store);
+    outcome.passes = watched.passes();
+    return outcome;
+}
+
+inline Outcome runWith(std::optional<OptionButton> option, Typed typed, const char* decimalSeparator = ".") {
+    MemoryStore store = windowWith(option, typed);
+    return runOn(store, decimalSeparator);
+}
+
+}  // namespace combicalc::testing

@@ -1,0 +1,77 @@
+#pragma once
+
+// A store that wraps another to watch the calls a run makes, and to make one of them fail
+// as a broken control would.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "compute/errors.h"
+#include "window/field_store.h"
+
+namespace combicalc::testing {
+
+using BoxTexts = std::array<std::string, kTextBoxCount>;
+
+inline BoxTexts textsOf(FieldStore& store) {
+    BoxTexts texts;
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) texts[i] = store.getText(static_cast<TextBox>(i));
+    return texts;
+}
+
+struct Write {
+    std::size_t call;  // 1-based number of the setText call among all calls
+    TextBox box;
+    std::string text;
+};
+
+class WatchingStore final : public FieldStore {
+public:
+    // The call numbered `failingCall` (1-based) throws ControlCallError instead of reaching
+    // the store; 0 fails none.
+    explicit WatchingStore(FieldStore& inner, std::size_t failingCall = 0) : inner_(inner), failingCall_(failingCall) {}
+
+    std::string getText(TextBox box) override {
+        call("read the text of box " + std::string(nameOf(box)));
+        return inner_.getText(box);
+    }
+    void setText(TextBox box, std::string_view text) override {
+        call("set the text of box " + std::string(nameOf(box)));
+        writes_.push_back({calls_, box, std::string(text)});
+        inner_.setText(box, text);
+    }
+    bool isSelected(OptionButton option) override {
+        call("read the state of " + std::string(nameOf(option)));
+        // Every pass asks Option1 first: what the boxes hold now is the previous pass's result.
+        if (option == OptionButton::Option1) textsBeforePass_.push_back(textsOf(inner_));
+        return inner_.isSelected(option);
+    }
+    void setVisible(TextBox box, bool visible) override {
+        call("show or hide box " + std::string(nameOf(box)));
+        inner_.setVisible(box, visible);
+    }
+
+    std::size_t calls() const { return calls_; }
+    std::size_t passes() const { return textsBeforePass_.size(); }
+    const std::vector<Write>& writes() const { return writes_; }
+    // Element p holds the texts after pass p (1-based), as pass p + 1 found them; element 0
+    // those before the run.
+    using Snapshots = std::vector<BoxTexts>;
+    const Snapshots& snapshots() const { return textsBeforePass_; }
+
+private:
+    void call(const std::string& action) {
+        ++calls_;
+        if (calls_ == failingCall_) throw ControlCallError(action);
+    }
+
+    FieldStore& inner_;
+    std::size_t failingCall_;
+    std::size_t calls_ = 0;
+    std::vector<Write> writes_;
+    Snapshots textsBeforePass_;
+};
+
+}  // namespace combicalc::testing

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "window/controls.h"
+#include "window/memory_store.h"
+#include "window/mode.h"
+
+namespace combicalc {
+namespace {
+
+TEST(ControlTable, NamesAndTabStopsAreUnique) {
+    std::set<std::string_view> names;
+    std::set<int> tabStops;
+    for (const ControlSpec& spec : kControls) {
+        names.insert(spec.name);
+        tabStops.insert(spec.tabIndex);
+    }
+    EXPECT_EQ(names.size(), kControls.size());
+    EXPECT_EQ(tabStops.size(), kControls.size());
+    EXPECT_EQ(*tabStops.begin(), 0);
+    EXPECT_EQ(*tabStops.rbegin(), 15);
+}
+
+TEST(ControlTable, ScratchBoxesAloneStartHidden) {
+    for (const ControlSpec& spec : kControls) {
+        const bool scratch = spec.name == "Text1" || spec.name == "Text2" || spec.name == "Text3";
+        EXPECT_EQ(spec.initiallyVisible, !scratch) << spec.name;
+    }
+}
+
+TEST(ControlTable, EveryControlFitsTheClientHeight) {
+    for (const ControlSpec& spec : kControls) {
+        EXPECT_LE(spec.geometry.top + spec.geometry.height, kClientHeightTwips) << spec.name;
+        EXPECT_EQ(spec.geometry.height, 495) << spec.name;
+    }
+}
+
+TEST(MemoryStore, StartsFromTheTable) {
+    MemoryStore store;
+    const std::pair<TextBox, const char*> initial[] = {
+        {TextBox::x, "Field 1"}, {TextBox::y, "Field 2"}, {TextBox::z, "Field 3"}, {TextBox::w, "Field 4"},
+        {TextBox::a, "Answer"},  {TextBox::Text1, "Text1"}, {TextBox::Text2, "Text2"}, {TextBox::Text3, "Text3"}};
+    for (const auto& [box, text] : initial) EXPECT_EQ(store.getText(box), text) << nameOf(box);
+    EXPECT_FALSE(store.isVisible(TextBox::Text1));
+    EXPECT_TRUE(store.isVisible(TextBox::w));
+    for (std::size_t i = 0; i < kOptionCount; ++i) EXPECT_FALSE(store.isSelected(static_cast<OptionButton>(i)));
+}
+
+TEST(MemoryStore, HiddenBoxKeepsWhatIsWritten) {
+    MemoryStore store;
+    store.setText(TextBox::Text2, "");
+    EXPECT_EQ(store.getText(TextBox::Text2), "");
+    store.setText(TextBox::Text2, "7.5");
+    store.setVisible(TextBox::Text2, false);
+    EXPECT_EQ(store.getText(TextBox::Text2), "7.5");
+    store.setVisible(TextBox::x, false);
+    EXPECT_EQ(store.getText(TextBox::x), "Field 1");
+}
+
+TEST(OptionGroup, SelectingOneClearsTheOthers) {
+    MemoryStore store;
+    store.select(OptionButton::Option3);
+    store.select(OptionButton::Option6);
+    EXPECT_FALSE(store.isSelected(OptionButton::Option3));
+    EXPECT_TRUE(store.isSelected(OptionButton::Option6));
+    EXPECT_EQ(modeOf(*store.selected()), std::nullopt);
+}
+
+TEST(Mode, FirstFourOptionsSelectTheModes) {
+    EXPECT_EQ(modeOf(OptionButton::Option1), Mode::Factorial);
+    EXPECT_EQ(modeOf(OptionButton::Option2), Mode::nPr);
+    EXPECT_EQ(modeOf(OptionButton::Option3), Mode::nCr);
+    EXPECT_EQ(modeOf(OptionButton::Option4), Mode::TwoOutcomes);
+    for (OptionButton inert : {OptionButton::Option5, OptionButton::Option6, OptionButton::Option7}) {
+        EXPECT_EQ(modeOf(inert), std::nullopt);
+    }
+    for (Mode mode : kModes) EXPECT_EQ(modeOf(optionFor(mode)), mode);
+    EXPECT_EQ(specOf(optionFor(Mode::TwoOutcomes)).initialText, "2 Outcomes");
+}
+
+}  // namespace
+}  // namespace combicalc

@@ -1,0 +1,113 @@
+#pragma once
+
+// The sixteen controls of the calculator's window, described once. The in-memory store and
+// the Qt window are both built from this table, so every name, placeholder, caption,
+// position and tab stop exists in exactly one place.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace combicalc {
+
+// The eight text boxes. x, y, z, w are the inputs, a is the Answer box, Text1..Text3 are
+// hidden scratch boxes of the "2 Outcomes" mode.
+enum class TextBox : std::uint8_t { x, y, z, w, a, Text1, Text2, Text3 };
+inline constexpr std::size_t kTextBoxCount = 8;
+
+// The seven option buttons; Option1..Option4 select a working mode, the rest select none.
+enum class OptionButton : std::uint8_t { Option1, Option2, Option3, Option4, Option5, Option6, Option7 };
+inline constexpr std::size_t kOptionCount = 7;
+
+enum class ControlKind : std::uint8_t { TextBox, CommandButton, OptionButton };
+
+// Positions and sizes are in twips, 1/1440 inch.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::uint8_t index;            // the TextBox or OptionButton value; 0 for the command button
+    std::string_view initialText;  // a text box's text, or a button's caption
+    bool initiallyVisible;
+    TwipRect geometry;
+    int tabIndex;  // 0 receives the focus first
+};
+
+inline constexpr std::string_view kWindowTitle = "Form1";
+inline constexpr int kClientWidthTwips = 3720;
+inline constexpr int kClientHeightTwips = 4245;
+inline constexpr int kTwipsPerInch = 1440;
+
+// The START button is drawn larger than everything else, which uses the default font.
+inline constexpr std::string_view kCommandFontFace = "MS Sans Serif";
+inline constexpr double kCommandFontPoints = 13.5;
+
+namespace detail {
+constexpr std::uint8_t idx(TextBox box) { return static_cast<std::uint8_t>(box); }
+constexpr std::uint8_t idx(OptionButton option) { return static_cast<std::uint8_t>(option); }
+}  // namespace detail
+
+// In the window's control-list order.
+inline constexpr std::array<ControlSpec, 16> kControls{{
+    {"Text3", ControlKind::TextBox, detail::idx(TextBox::Text3), "Text3", false, {1800, 600, 1215, 495}, 15},
+    {"Text2", ControlKind::TextBox, detail::idx(TextBox::Text2), "Text2", false, {2520, 0, 1215, 495}, 14},
+    {"Text1", ControlKind::TextBox, detail::idx(TextBox::Text1), "Text1", false, {1320, 0, 1215, 495}, 13},
+    {"Command1", ControlKind::CommandButton, 0, "START", true, {1920, 2640, 1215, 495}, 12},
+    {"a", ControlKind::TextBox, detail::idx(TextBox::a), "Answer", true, {1320, 2160, 2415, 495}, 11},
+    {"w", ControlKind::TextBox, detail::idx(TextBox::w), "Field 4", true, {2520, 1560, 1215, 495}, 10},
+    {"z", ControlKind::TextBox, detail::idx(TextBox::z), "Field 3", true, {1320, 1560, 1215, 495}, 9},
+    {"y", ControlKind::TextBox, detail::idx(TextBox::y), "Field 2", true, {2520, 1080, 1215, 495}, 8},
+    {"x", ControlKind::TextBox, detail::idx(TextBox::x), "Field 1", true, {1320, 1080, 1215, 495}, 7},
+    {"Option7", ControlKind::OptionButton, detail::idx(OptionButton::Option7), "Binomial Thoerem", true, {0, 3600, 1215, 495}, 6},
+    {"Option6", ControlKind::OptionButton, detail::idx(OptionButton::Option6), "At Most", true, {0, 3000, 1215, 495}, 5},
+    {"Option5", ControlKind::OptionButton, detail::idx(OptionButton::Option5), "At least", true, {0, 2400, 1215, 495}, 4},
+    {"Option4", ControlKind::OptionButton, detail::idx(OptionButton::Option4), "2 Outcomes", true, {0, 1800, 1215, 495}, 3},
+    {"Option3", ControlKind::OptionButton, detail::idx(OptionButton::Option3), "nCr", true, {0, 1200, 1215, 495}, 2},
+    {"Option2", ControlKind::OptionButton, detail::idx(OptionButton::Option2), "nPr", true, {0, 600, 1215, 495}, 1},
+    {"Option1", ControlKind::OptionButton, detail::idx(OptionButton::Option1), "Factorial", true, {0, 0, 1215, 495}, 0},
+}};
+
+namespace detail {
+constexpr const ControlSpec& find(ControlKind kind, std::uint8_t index) {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind == kind && spec.index == index) return spec;
+    }
+    return kControls.front();  // unreachable: every enumerator has a row (checked below)
+}
+}  // namespace detail
+
+constexpr const ControlSpec& specOf(TextBox box) { return detail::find(ControlKind::TextBox, detail::idx(box)); }
+constexpr const ControlSpec& specOf(OptionButton option) {
+    return detail::find(ControlKind::OptionButton, detail::idx(option));
+}
+constexpr const ControlSpec& commandButtonSpec() { return detail::find(ControlKind::CommandButton, 0); }
+
+namespace detail {
+constexpr bool everyControlHasItsRow() {
+    for (std::uint8_t i = 0; i < kTextBoxCount; ++i) {
+        const ControlSpec& spec = specOf(static_cast<TextBox>(i));
+        if (spec.kind != ControlKind::TextBox || spec.index != i) return false;
+    }
+    for (std::uint8_t i = 0; i < kOptionCount; ++i) {
+        const ControlSpec& spec = specOf(static_cast<OptionButton>(i));
+        if (spec.kind != ControlKind::OptionButton || spec.index != i) return false;
+    }
+    return commandButtonSpec().kind == ControlKind::CommandButton;
+}
+static_assert(everyControlHasItsRow());
+}  // namespace detail
+
+constexpr std::string_view nameOf(TextBox box) { return specOf(box).name; }
+constexpr std::string_view nameOf(OptionButton option) { return specOf(option).name; }
+
+// The text a run writes back into an input box when it ends is the box's initial text.
+constexpr std::string_view placeholderOf(TextBox box) { return specOf(box).initialText; }
+
+}  // namespace combicalc

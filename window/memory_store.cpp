@@ -1,0 +1,21 @@
+#include "window/memory_store.h"
+
+namespace combicalc {
+
+MemoryStore::MemoryStore() {
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) {
+        const ControlSpec& spec = specOf(static_cast<TextBox>(i));
+        texts_[i] = spec.initialText;
+        visible_[i] = spec.initiallyVisible;
+    }
+}
+
+std::string MemoryStore::getText(TextBox box) { return texts_[index(box)]; }
+
+void MemoryStore::setText(TextBox box, std::string_view text) { texts_[index(box)].assign(text); }
+
+bool MemoryStore::isSelected(OptionButton option) { return selected_ == option; }
+
+void MemoryStore::setVisible(TextBox box, bool visible) { visible_[index(box)] = visible; }
+
+}  // namespace combicalc
