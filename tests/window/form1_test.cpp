@@ -1,0 +1,287 @@
+// The window as a user meets it: offscreen, driven by real clicks and typed keys, with every
+// control found by its accessible name.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+#include "window/controls.h"
+#include "window/form1.h"
+#include "window/twips.h"
+
+using namespace combicalc;
+
+namespace {
+
+constexpr double kDpi = 96;
+
+QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Fails the test on a modal box it did not expect instead of hanging in it, and closes an
+// expected one after noting its title and text (and, if asked, pressing Ctrl+C in it).
+class ModalWatch {
+public:
+    ModalWatch() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { closeModal(); });
+        timer_.start();
+    }
+
+    void expectErrorBox(bool pressCopy = false) {
+        expected_ = true;
+        pressCopy_ = pressCopy;
+    }
+    // The texts of the error boxes closed since the last call, "title|text" each.
+    QStringList takeSeen() { return std::exchange(seen_, {}); }
+    QStringList unexpected() const { return unexpected_; }
+
+private:
+    void closeModal() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        if (!expected_) unexpected_ << box->text();
+        if (pressCopy_) QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        seen_ << box->windowTitle() + "|" + box->text();
+        expected_ = pressCopy_ = false;
+        box->done(QMessageBox::Ok);
+    }
+
+    QTimer timer_;
+    bool expected_ = false;
+    bool pressCopy_ = false;
+    QStringList seen_;
+    QStringList unexpected_;
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<Form1>(kDpi, ".");
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() {
+        QVERIFY2(watch_.unexpected().isEmpty(), qPrintable(watch_.unexpected().join("; ")));
+        window_.reset();
+    }
+
+    void startsAsLaidOut() {
+        QCOMPARE(window_->windowTitle(), QString("Form1"));
+        QCOMPARE(window_->size(), QSize(248, 283));
+        for (const ControlSpec& spec : kControls) {
+            QWidget* control = window_->findChild<QWidget*>(qstring(spec.name));
+            QVERIFY2(control != nullptr, spec.name.data());
+            const PixelRect rect = toPixels(spec.geometry, kDpi);
+            QCOMPARE(control->geometry(), QRect(rect.left, rect.top, rect.width, rect.height));
+            QCOMPARE(control->isVisible(), spec.initiallyVisible);
+        }
+        QCOMPARE(box("x")->text(), QString("Field 1"));
+        QCOMPARE(box("w")->text(), QString("Field 4"));
+        QCOMPARE(box("a")->text(), QString("Answer"));
+        QCOMPARE(box("Text3")->text(), QString("Text3"));
+        for (const char* caption : {"Factorial", "nPr", "nCr", "2 Outcomes", "At least", "At Most", "Binomial Thoerem"}) {
+            QRadioButton* button = option(caption);
+            QVERIFY(!button->isChecked());
+            QCOMPARE(button->text().replace('\n', ' '), QString(caption));
+        }
+        QCOMPARE(start()->text(), QString("START"));
+        QCOMPARE(start()->font().pointSizeF(), 13.5);
+        QCOMPARE(start()->font().family(), QString("MS Sans Serif"));
+    }
+
+    void captionsShowInFull() {
+        for (const char* caption : {"Factorial", "2 Outcomes", "At least", "At Most", "Binomial Thoerem"}) {
+            QRadioButton* button = option(caption);
+            QVERIFY2(button->sizeHint().width() <= button->width(), caption);
+            QVERIFY2(button->sizeHint().height() <= button->height(), caption);
+        }
+    }
+
+    void focusFollowsTheTabIndex() {
+        QStringList expected;
+        for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
+            for (const ControlSpec& spec : kControls) {
+                if (spec.tabIndex == tab) expected << qstring(spec.name);
+            }
+        }
+        QStringList chain;
+        QWidget* widget = window_->findChild<QWidget*>("Option1");
+        do {
+            if (!widget->objectName().isEmpty() && widget->parent() == window_.get()) chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != window_->findChild<QWidget*>("Option1"));
+        QCOMPARE(chain, expected);
+    }
+
+    void modeSelectionShowsTheInputsItReads() {
+        QTest::mouseClick(option("2 Outcomes"), Qt::LeftButton);
+        QCOMPARE(visibleInputs(), QString("xyzw"));
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        QCOMPARE(visibleInputs(), QString("x"));
+        QTest::mouseClick(option("nCr"), Qt::LeftButton);
+        QCOMPARE(visibleInputs(), QString("xy"));
+        QTest::mouseClick(option("At Most"), Qt::LeftButton);  // no handler: nothing changes but the selection
+        QCOMPARE(visibleInputs(), QString("xy"));
+        QVERIFY(!option("nCr")->isChecked());
+        QVERIFY(!box("a")->isHidden());
+        QVERIFY(box("Text1")->isHidden());
+        QCOMPARE(box("z")->text(), QString("Field 3"));
+    }
+
+    void modeSelectionFromTheKeyboard() {
+        option("Factorial")->setFocus();
+        QTest::keyClick(option("Factorial"), Qt::Key_Space);
+        QVERIFY(option("Factorial")->isChecked());
+        QCOMPARE(visibleInputs(), QString("x"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(option("nPr")->isChecked());
+        QCOMPARE(visibleInputs(), QString("xy"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(option("2 Outcomes")->isChecked());
+        QCOMPARE(visibleInputs(), QString("xyzw"));
+    }
+
+    void everyModeComputesThroughTheWindow_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Factorial") << "Factorial" << QStringList{"5"} << "120";
+        QTest::newRow("nPr") << "nPr" << QStringList{"5", "2"} << "20";
+        QTest::newRow("nCr") << "nCr" << QStringList{"5", "2"} << "10";
+        QTest::newRow("2 Outcomes") << "2 Outcomes" << QStringList{"5", "2", "2", "1"} << "0.3125";
+    }
+    void everyModeComputesThroughTheWindow() {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, answer);
+        QTest::mouseClick(option(mode), Qt::LeftButton);
+        const char* inputs[] = {"x", "y", "z", "w"};
+        for (qsizetype i = 0; i < typed.size(); ++i) type(inputs[i], typed[i]);
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("a")->text(), answer);
+        QCOMPARE(box("x")->text(), QString("Field 1"));
+        QCOMPARE(box("w")->text(), QString("Field 4"));
+    }
+
+    void twoOutcomesKeepsItsCountInAHiddenBox() {
+        QTest::mouseClick(option("2 Outcomes"), Qt::LeftButton);
+        type("x", "5");
+        type("y", "2");
+        type("z", "2");
+        type("w", "1");
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("Text3")->text(), QString("10"));
+        QVERIFY(box("Text3")->isHidden());
+    }
+
+    void anErrorIsReportedAndTheWindowGoesOn() {
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        watch_.expectErrorBox();
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(watch_.takeSeen(), QStringList{"Form1|Conversion error: box x holds \"Field 1\", which is not a number"});
+        QCOMPARE(box("a")->text(), QString("1"));  // written before the failing step; no reset
+        QVERIFY(window_->isVisible());
+
+        type("x", "4");
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("a")->text(), QString("24"));
+        QCOMPARE(watch_.takeSeen(), QStringList{});
+    }
+
+    void anArithmeticFaultNamesItsKind() {
+        QTest::mouseClick(option("2 Outcomes"), Qt::LeftButton);
+        type("x", "5");
+        type("y", "2");
+        type("z", "0");
+        type("w", "1");
+        watch_.expectErrorBox();
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(watch_.takeSeen(), QStringList{"Form1|Arithmetic fault: division by zero"});
+        QCOMPARE(box("x")->text(), QString("3"));
+        QCOMPARE(box("Text3")->text(), QString("10"));
+    }
+
+    void ctrlCCopiesTheReport() {
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(option("nPr"), Qt::LeftButton);
+        type("x", "");
+        watch_.expectErrorBox(true);
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(watch_.takeSeen().size(), 1);
+        QCOMPARE(QApplication::clipboard()->text(), QString("Conversion error: box x holds \"\", which is not a number"));
+    }
+
+    void inertOptionsComputeNothing() {
+        QTest::mouseClick(option("Binomial Thoerem"), Qt::LeftButton);
+        type("x", "5");
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("a")->text(), QString("Answer"));
+        QCOMPARE(box("x")->text(), QString("Field 1"));
+        QVERIFY(option("Binomial Thoerem")->isChecked());
+    }
+
+    void numbersFollowTheDecimalSeparator() {
+        window_ = std::make_unique<Form1>(kDpi, ",");
+        window_->show();
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        type("x", "2,5");
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("a")->text(), QString("1,875"));
+    }
+
+    void theLayoutScalesWithTheScreen() {
+        const Form1 large(192, ".");
+        QCOMPARE(large.size(), QSize(496, 566));
+        QCOMPARE(large.findChild<QWidget*>("a")->geometry(), QRect(176, 288, 322, 66));
+    }
+
+private:
+    QWidget* byName(const QString& accessibleName) const {
+        for (QWidget* widget : window_->findChildren<QWidget*>()) {
+            if (widget->accessibleName() == accessibleName) return widget;
+        }
+        qFatal("no control is named %s", qPrintable(accessibleName));
+    }
+    QLineEdit* box(const QString& name) const { return qobject_cast<QLineEdit*>(byName(name)); }
+    QRadioButton* option(const QString& caption) const { return qobject_cast<QRadioButton*>(byName(caption)); }
+    QPushButton* start() const { return qobject_cast<QPushButton*>(byName("START")); }
+
+    void type(const char* name, const QString& text) {
+        QLineEdit* edit = box(name);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+        QCOMPARE(edit->text(), text);
+    }
+
+    QString visibleInputs() const {
+        QString shown;
+        for (const char* name : {"x", "y", "z", "w"}) {
+            if (!box(name)->isHidden()) shown += name;
+        }
+        return shown;
+    }
+
+    std::unique_ptr<Form1> window_;
+    ModalWatch watch_;
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

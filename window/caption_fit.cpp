@@ -1,0 +1,60 @@
+#include "window/caption_fit.h"
+
+#include <QFontMetrics>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace combicalc {
+
+namespace {
+
+constexpr double kSmallestPoints = 6;
+
+// Line breaks at spaces wherever a line would be wider than `width`. A single word is
+// never broken.
+QString wrap(const QString& caption, const QFontMetrics& metrics, int width) {
+    QString wrapped;
+    QString line;
+    for (const QString& word : caption.split(' ')) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            wrapped += line + '\n';
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return wrapped + line;
+}
+
+// The width an option button leaves for its caption beside the round indicator.
+int captionWidth(const QRadioButton& option) {
+    const QStyle* style = option.style();
+    return option.width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &option) -
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &option);
+}
+
+bool setAndFits(QRadioButton& option, const QString& caption, const QFont& font) {
+    option.setFont(font);
+    option.setText(wrap(caption, option.fontMetrics(), captionWidth(option)));
+    const QSize needed = option.sizeHint();
+    return needed.width() <= option.width() && needed.height() <= option.height();
+}
+
+}  // namespace
+
+void fitCaptions(const std::vector<std::pair<QRadioButton*, QString>>& captions) {
+    if (captions.empty()) return;
+    QFont font = captions.front().first->font();
+    for (;;) {
+        const bool allFit = std::all_of(captions.begin(), captions.end(),
+                                        [&](const auto& entry) { return setAndFits(*entry.first, entry.second, font); });
+        if (allFit || font.pointSizeF() - 0.5 < kSmallestPoints) return;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+}
+
+}  // namespace combicalc

@@ -1,0 +1,40 @@
+#include "window/error_report.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+#include "window/controls.h"
+
+namespace combicalc {
+
+namespace {
+
+class ErrorBox final : public QMessageBox {
+public:
+    ErrorBox(QWidget* window, const QString& message)
+        : QMessageBox(QMessageBox::Critical, QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()), message,
+                      QMessageBox::Ok, window) {
+        setObjectName("errorReport");
+        setAccessibleName("Error report");
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(text());
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+void reportError(QWidget* window, const QString& message) {
+    ErrorBox box(window, message);
+    box.exec();
+}
+
+}  // namespace combicalc

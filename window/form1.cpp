@@ -1,0 +1,110 @@
+#include "window/form1.h"
+
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+#include <vector>
+
+#include "compute/errors.h"
+#include "compute/run.h"
+#include "window/caption_fit.h"
+#include "window/error_report.h"
+#include "window/mode_selection.h"
+#include "window/twips.h"
+
+namespace combicalc {
+
+namespace {
+
+QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void place(QWidget* control, const ControlSpec& spec, double logicalDpi) {
+    const PixelRect rect = toPixels(spec.geometry, logicalDpi);
+    control->setGeometry(rect.left, rect.top, rect.width, rect.height);  // past the right edge is clipped
+    control->setObjectName(qstring(spec.name));
+    control->setVisible(spec.initiallyVisible);
+}
+
+}  // namespace
+
+Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {
+    setWindowTitle(qstring(kWindowTitle));
+    setFixedSize(twipsToPixels(kClientWidthTwips, logicalDpi), twipsToPixels(kClientHeightTwips, logicalDpi));
+    createControls(logicalDpi);
+    connectHandlers();
+}
+
+void Form1::createControls(double logicalDpi) {
+    std::vector<const ControlSpec*> byTabIndex;
+    std::vector<QWidget*> controls(kControls.size());
+    for (const ControlSpec& spec : kControls) {
+        QWidget* control = nullptr;
+        switch (spec.kind) {
+            case ControlKind::TextBox: {
+                auto* box = new QLineEdit(qstring(spec.initialText), this);
+                box->setMaxLength(std::numeric_limits<int>::max());  // any length, as typed
+                boxes_[spec.index] = box;
+                control = box;
+                break;
+            }
+            case ControlKind::OptionButton: {
+                auto* option = new QRadioButton(this);
+                options_[spec.index] = option;
+                control = option;
+                break;
+            }
+            case ControlKind::CommandButton: {
+                start_ = new QPushButton(qstring(spec.initialText), this);
+                QFont font(qstring(kCommandFontFace));
+                font.setPointSizeF(kCommandFontPoints);
+                font.setWeight(QFont::Normal);
+                start_->setFont(font);
+                control = start_;
+                break;
+            }
+        }
+        place(control, spec, logicalDpi);
+        control->setAccessibleName(qstring(spec.kind == ControlKind::TextBox ? spec.name : spec.initialText));
+        controls[static_cast<std::size_t>(spec.tabIndex)] = control;
+    }
+    // Fitted once the buttons have their size, which tells the room the captions have.
+    std::vector<std::pair<QRadioButton*, QString>> captions;
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        captions.emplace_back(options_[i], qstring(specOf(static_cast<OptionButton>(i)).initialText));
+    }
+    fitCaptions(captions);
+    for (std::size_t i = 1; i < controls.size(); ++i) setTabOrder(controls[i - 1], controls[i]);
+}
+
+void Form1::connectHandlers() {
+    connect(start_, &QPushButton::clicked, this, [this] { handle([this] { run(*this, decimalSeparator_); }); });
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        // A click, or the arrow keys and Space, which select an option by clicking it.
+        if (const auto mode = modeOf(static_cast<OptionButton>(i))) {
+            connect(options_[i], &QRadioButton::clicked, this, [this, mode] { handle([this, mode] { selectMode(*this, *mode); }); });
+        }
+    }
+}
+
+void Form1::handle(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {  // a RunError, or running out of memory
+        reportError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+std::string Form1::getText(TextBox box) { return boxes_[static_cast<std::size_t>(box)]->text().toStdString(); }
+
+void Form1::setText(TextBox box, std::string_view text) { boxes_[static_cast<std::size_t>(box)]->setText(qstring(text)); }
+
+bool Form1::isSelected(OptionButton option) { return options_[static_cast<std::size_t>(option)]->isChecked(); }
+
+void Form1::setVisible(TextBox box, bool visible) { boxes_[static_cast<std::size_t>(box)]->setVisible(visible); }
+
+}  // namespace combicalc

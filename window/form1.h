@@ -1,0 +1,45 @@
+#pragma once
+
+// The calculator's window: the sixteen controls of the control table laid out at their
+// twip positions, and the five Click handlers. It is the FieldStore the handlers work on.
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "window/field_store.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace combicalc {
+
+class Form1 final : public QWidget, public FieldStore {
+public:
+    // `logicalDpi` sizes the twip layout; `decimalSeparator` is the user's, for the
+    // numbers a run reads and writes.
+    Form1(double logicalDpi, std::string decimalSeparator);
+
+    std::string getText(TextBox box) override;
+    void setText(TextBox box, std::string_view text) override;
+    bool isSelected(OptionButton option) override;
+    void setVisible(TextBox box, bool visible) override;
+    using QWidget::setVisible;
+
+private:
+    void createControls(double logicalDpi);
+    void connectHandlers();
+    // Runs a Click handler; an error ends it where it occurred and is reported, and the
+    // window stays open with whatever the handler wrote so far.
+    void handle(const std::function<void()>& handler);
+
+    std::string decimalSeparator_;
+    std::array<QLineEdit*, kTextBoxCount> boxes_{};
+    std::array<QRadioButton*, kOptionCount> options_{};
+    QPushButton* start_ = nullptr;
+};
+
+}  // namespace combicalc

@@ -1,0 +1,32 @@
+#pragma once
+
+// Twips (1/1440 inch) to device-independent pixels at the screen's logical DPI, so the
+// window keeps its physical size on any screen: 15 twips a pixel at 96 DPI.
+
+#include <cmath>
+
+#include "window/controls.h"
+
+namespace combicalc {
+
+inline int twipsToPixels(int twips, double logicalDpi) {
+    return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
+}
+
+// Each edge is rounded on its own, so neighbouring controls that touch in twips touch on
+// screen too.
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline PixelRect toPixels(const TwipRect& rect, double logicalDpi) {
+    const int left = twipsToPixels(rect.left, logicalDpi);
+    const int top = twipsToPixels(rect.top, logicalDpi);
+    return {left, top, twipsToPixels(rect.left + rect.width, logicalDpi) - left,
+            twipsToPixels(rect.top + rect.height, logicalDpi) - top};
+}
+
+}  // namespace combicalc
