@@ -54,6 +54,8 @@ public:
     }
 
     std::size_t calls() const { return calls_; }
+    // What each call did, in order, e.g. "show or hide box x".
+    const std::vector<std::string>& actions() const { return actions_; }
     std::size_t passes() const { return textsBeforePass_.size(); }
     const std::vector<Write>& writes() const { return writes_; }
     // Element p holds the texts after pass p (1-based), as pass p + 1 found them; element 0
@@ -64,12 +66,14 @@ public:
 private:
     void call(const std::string& action) {
         ++calls_;
+        actions_.push_back(action);
         if (calls_ == failingCall_) throw ControlCallError(action);
     }
 
     FieldStore& inner_;
     std::size_t failingCall_;
     std::size_t calls_ = 0;
+    std::vector<std::string> actions_;
     std::vector<Write> writes_;
     Snapshots textsBeforePass_;
 };
