@@ -92,16 +92,37 @@ void Form1::connectHandlers() {
 }
 
 void Form1::handle(const std::function<void()>& handler) {
+    inHandler_ = true;
     try {
         handler();
     } catch (const std::exception& error) {  // a RunError, or running out of memory
+        showWrittenTexts();
         reportError(this, QString::fromUtf8(error.what()));
+    }
+    showWrittenTexts();
+}
+
+void Form1::showWrittenTexts() {
+    inHandler_ = false;
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) {
+        if (writtenTexts_[i]) boxes_[i]->setText(qstring(*writtenTexts_[i]));
+        writtenTexts_[i].reset();
     }
 }
 
-std::string Form1::getText(TextBox box) { return boxes_[static_cast<std::size_t>(box)]->text().toStdString(); }
+std::string Form1::getText(TextBox box) {
+    const auto i = static_cast<std::size_t>(box);
+    return writtenTexts_[i] ? *writtenTexts_[i] : boxes_[i]->text().toStdString();
+}
 
-void Form1::setText(TextBox box, std::string_view text) { boxes_[static_cast<std::size_t>(box)]->setText(qstring(text)); }
+void Form1::setText(TextBox box, std::string_view text) {
+    const auto i = static_cast<std::size_t>(box);
+    if (inHandler_) {
+        writtenTexts_[i].emplace(text);
+    } else {
+        boxes_[i]->setText(qstring(text));
+    }
+}
 
 bool Form1::isSelected(OptionButton option) { return options_[static_cast<std::size_t>(option)]->isChecked(); }
 

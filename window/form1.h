@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "window/field_store.h"
@@ -35,8 +36,15 @@ private:
     // Runs a Click handler; an error ends it where it occurred and is reported, and the
     // window stays open with whatever the handler wrote so far.
     void handle(const std::function<void()>& handler);
+    void showWrittenTexts();
 
     std::string decimalSeparator_;
+    // While a handler runs, the texts it writes are kept here and put into their boxes when
+    // it returns or fails. The window neither repaints nor takes input during a handler, so
+    // no one can tell, and a 1000-pass run does not lay out and shape thousands of texts
+    // that are never seen. Every call, and what each getText returns, stays the same.
+    bool inHandler_ = false;
+    std::array<std::optional<std::string>, kTextBoxCount> writtenTexts_;
     std::array<QLineEdit*, kTextBoxCount> boxes_{};
     std::array<QRadioButton*, kOptionCount> options_{};
     QPushButton* start_ = nullptr;
