@@ -97,7 +97,7 @@ struct FailingCallCase {
 class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
 
 // Whichever call fails, the run stops there: every text written before it stays, nothing
-// after it is written, and in particular no placeholder.
+// after it is written, in particular no placeholder, and the next run works as usual.
 TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
     const auto setUp = [&] {
         MemoryStore store;
@@ -121,6 +121,11 @@ TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
             if (write.call < k) expected[static_cast<std::size_t>(write.box)] = write.text;
         }
         EXPECT_EQ(testing::textsOf(store), expected) << "call " << k;
+
+        // The failure leaves nothing behind but texts: typed in again, the next run computes.
+        for (const auto& [box, text] : GetParam().typed) store.setText(box, text);
+        run(store, ".");
+        EXPECT_EQ(store.getText(TextBox::a), reference.getText(TextBox::a)) << "run after call " << k;
     }
 }
 
