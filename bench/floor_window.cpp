@@ -1,0 +1,45 @@
+// The floors for start-up time and memory: the least a Qt Widgets program does to show the
+// calculator's window. With --bare, an empty window of the same size; otherwise the same
+// sixteen standard controls at the same places with the same texts and the START font, and
+// nothing else: no handlers, no caption fitting, no accessible names.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <cstring>
+#include <span>
+
+#include "window/controls.h"
+#include "window/twips.h"
+
+using namespace combicalc;
+
+int main(int argc, char* argv[]) {
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    QApplication application(argc, argv);
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    QWidget window;
+    window.setWindowTitle("floor");
+    window.setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
+    for (const ControlSpec& spec : bare ? std::span<const ControlSpec>() : std::span<const ControlSpec>(kControls)) {
+        const QString text = QString::fromUtf8(spec.initialText.data(), static_cast<qsizetype>(spec.initialText.size()));
+        QWidget* control = nullptr;
+        if (spec.kind == ControlKind::TextBox) control = new QLineEdit(text, &window);
+        if (spec.kind == ControlKind::OptionButton) control = new QRadioButton(text, &window);
+        if (spec.kind == ControlKind::CommandButton) {
+            control = new QPushButton(text, &window);
+            QFont font(QString::fromUtf8(kCommandFontFace.data(), static_cast<qsizetype>(kCommandFontFace.size())));
+            font.setPointSizeF(kCommandFontPoints);
+            control->setFont(font);
+        }
+        const PixelRect rect = toPixels(spec.geometry, dpi);
+        control->setGeometry(rect.left, rect.top, rect.width, rect.height);
+        control->setVisible(spec.initiallyVisible);
+    }
+    window.show();
+    return QApplication::exec();
+}
