@@ -69,7 +69,8 @@ void Form1::createControls(double logicalDpi) {
             }
         }
         place(control, spec, logicalDpi);
-        control->setAccessibleName(qstring(spec.kind == ControlKind::TextBox ? spec.name : spec.initialText));
+        // What a screen reader says: the caption, or the box's placeholder.
+        control->setAccessibleName(qstring(spec.initialText));
         controls[static_cast<std::size_t>(spec.tabIndex)] = control;
     }
     // Fitted once the buttons have their size, which tells the room the captions have.

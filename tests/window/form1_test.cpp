@@ -51,9 +51,9 @@ private slots:
             QCOMPARE(control->geometry(), QRect(rect.left, rect.top, rect.width, rect.height));
             QCOMPARE(control->isVisible(), spec.initiallyVisible);
         }
-        QCOMPARE(box("x")->text(), QString("Field 1"));
-        QCOMPARE(box("w")->text(), QString("Field 4"));
-        QCOMPARE(box("a")->text(), QString("Answer"));
+        QCOMPARE(box("Field 1")->text(), QString("Field 1"));
+        QCOMPARE(box("Field 4")->text(), QString("Field 4"));
+        QCOMPARE(box("Answer")->text(), QString("Answer"));
         QCOMPARE(box("Text3")->text(), QString("Text3"));
         for (const char* caption : {"Factorial", "nPr", "nCr", "2 Outcomes", "At least", "At Most", "Binomial Thoerem"}) {
             QRadioButton* button = option(caption);
@@ -99,9 +99,9 @@ private slots:
         QTest::mouseClick(option("At Most"), Qt::LeftButton);  // no handler: nothing changes but the selection
         QCOMPARE(visibleInputs(), QString("xy"));
         QVERIFY(!option("nCr")->isChecked());
-        QVERIFY(!box("a")->isHidden());
+        QVERIFY(!box("Answer")->isHidden());
         QVERIFY(box("Text1")->isHidden());
-        QCOMPARE(box("z")->text(), QString("Field 3"));
+        QCOMPARE(box("Field 3")->text(), QString("Field 3"));
     }
 
     void modeSelectionFromTheKeyboard() {
@@ -132,20 +132,20 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, answer);
         QTest::mouseClick(option(mode), Qt::LeftButton);
-        const char* inputs[] = {"x", "y", "z", "w"};
+        const char* inputs[] = {"Field 1", "Field 2", "Field 3", "Field 4"};
         for (qsizetype i = 0; i < typed.size(); ++i) type(inputs[i], typed[i]);
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(box("a")->text(), answer);
-        QCOMPARE(box("x")->text(), QString("Field 1"));
-        QCOMPARE(box("w")->text(), QString("Field 4"));
+        QCOMPARE(box("Answer")->text(), answer);
+        QCOMPARE(box("Field 1")->text(), QString("Field 1"));
+        QCOMPARE(box("Field 4")->text(), QString("Field 4"));
     }
 
     void twoOutcomesKeepsItsCountInAHiddenBox() {
         QTest::mouseClick(option("2 Outcomes"), Qt::LeftButton);
-        type("x", "5");
-        type("y", "2");
-        type("z", "2");
-        type("w", "1");
+        type("Field 1", "5");
+        type("Field 2", "2");
+        type("Field 3", "2");
+        type("Field 4", "1");
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(box("Text3")->text(), QString("10"));
         QVERIFY(box("Text3")->isHidden());
@@ -156,32 +156,32 @@ private slots:
         watch_.expectErrorBox();
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(watch_.takeSeen(), QStringList{"Form1|Conversion error: box x holds \"Field 1\", which is not a number"});
-        QCOMPARE(box("a")->text(), QString("1"));  // written before the failing step; no reset
+        QCOMPARE(box("Answer")->text(), QString("1"));  // written before the failing step; no reset
         QVERIFY(window_->isVisible());
 
-        type("x", "4");
+        type("Field 1", "4");
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(box("a")->text(), QString("24"));
+        QCOMPARE(box("Answer")->text(), QString("24"));
         QCOMPARE(watch_.takeSeen(), QStringList{});
     }
 
     void anArithmeticFaultNamesItsKind() {
         QTest::mouseClick(option("2 Outcomes"), Qt::LeftButton);
-        type("x", "5");
-        type("y", "2");
-        type("z", "0");
-        type("w", "1");
+        type("Field 1", "5");
+        type("Field 2", "2");
+        type("Field 3", "0");
+        type("Field 4", "1");
         watch_.expectErrorBox();
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(watch_.takeSeen(), QStringList{"Form1|Arithmetic fault: division by zero"});
-        QCOMPARE(box("x")->text(), QString("3"));
+        QCOMPARE(box("Field 1")->text(), QString("3"));
         QCOMPARE(box("Text3")->text(), QString("10"));
     }
 
     void ctrlCCopiesTheReport() {
         QApplication::clipboard()->clear();
         QTest::mouseClick(option("nPr"), Qt::LeftButton);
-        type("x", "");
+        type("Field 1", "");
         watch_.expectErrorBox(true);
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(watch_.takeSeen().size(), 1);
@@ -190,10 +190,10 @@ private slots:
 
     void inertOptionsComputeNothing() {
         QTest::mouseClick(option("Binomial Thoerem"), Qt::LeftButton);
-        type("x", "5");
+        type("Field 1", "5");
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(box("a")->text(), QString("Answer"));
-        QCOMPARE(box("x")->text(), QString("Field 1"));
+        QCOMPARE(box("Answer")->text(), QString("Answer"));
+        QCOMPARE(box("Field 1")->text(), QString("Field 1"));
         QVERIFY(option("Binomial Thoerem")->isChecked());
     }
 
@@ -201,9 +201,9 @@ private slots:
         window_ = std::make_unique<Form1>(kDpi, ",");
         window_->show();
         QTest::mouseClick(option("Factorial"), Qt::LeftButton);
-        type("x", "2,5");
+        type("Field 1", "2,5");
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(box("a")->text(), QString("1,875"));
+        QCOMPARE(box("Answer")->text(), QString("1,875"));
     }
 
     void theLayoutScalesWithTheScreen() {
@@ -219,11 +219,12 @@ private:
         }
         qFatal("no control is named %s", qPrintable(accessibleName));
     }
+    // Text boxes are named by their placeholders, as a screen reader announces them.
     QLineEdit* box(const QString& name) const { return qobject_cast<QLineEdit*>(byName(name)); }
     QRadioButton* option(const QString& caption) const { return qobject_cast<QRadioButton*>(byName(caption)); }
     QPushButton* start() const { return qobject_cast<QPushButton*>(byName("START")); }
 
-    void type(const char* name, const QString& text) {
+    void type(const char* name, const QString& text) {  // into the box with that accessible name
         QLineEdit* edit = box(name);
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -237,8 +238,9 @@ private:
 
     QString visibleInputs() const {
         QString shown;
-        for (const char* name : {"x", "y", "z", "w"}) {
-            if (!box(name)->isHidden()) shown += name;
+        const std::pair<const char*, char> inputs[] = {{"Field 1", 'x'}, {"Field 2", 'y'}, {"Field 3", 'z'}, {"Field 4", 'w'}};
+        for (const auto& [accessibleName, name] : inputs) {
+            if (!box(accessibleName)->isHidden()) shown += name;
         }
         return shown;
     }
