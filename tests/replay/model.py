@@ -1,0 +1,234 @@
+#!/usr/bin/env python3
+"""An independent model of whole runs, written from the algorithms alone, that generates a
+large table of cases and the outcomes it expects from them.
+
+Python's floats are IEEE doubles and its '%.15G' is C's, so the model needs none of the
+program's code. It writes model_cases.tsv and model_cases.expected beside itself; the
+replay test then checks the program against them:
+
+    python3 tests/replay/model.py
+"""
+
+import math
+import os
+import re
+
+NUMBER = re.compile(r"^ *[+-]?(?:Infinity|(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?) *$")
+PLACEHOLDERS = {"x": "Field 1", "y": "Field 2", "z": "Field 3", "w": "Field 4"}
+BOXES = ["x", "y", "z", "w", "a", "Text1", "Text2", "Text3"]
+
+
+class Failure(Exception):
+    pass
+
+
+def write_text(v):
+    if math.isinf(v):
+        return "Infinity" if v > 0 else "-Infinity"
+    if v == 0:
+        return "0"
+    return "%.15G" % v
+
+
+def read_text(text):
+    if len(text) > 1000 or not NUMBER.match(text):
+        raise Failure("conversion")
+    return float(text.strip())
+
+
+class Run:
+    def __init__(self, texts):
+        self.texts = texts
+        self.flags = set()
+
+    # Every call on a box clears the fault flags.
+    def get(self, box):
+        self.flags.clear()
+        return self.texts[box]
+
+    def set(self, box, text):
+        self.texts[box] = text
+        self.flags.clear()
+
+    def test(self):
+        for flag in ("invalid", "divbyzero", "overflow"):
+            if flag in self.flags:
+                raise Failure("arithmetic:" + flag)
+
+    def guarded(self, a, b, op):
+        """The IEEE double result, and whether finite operands overflowed: the extended range
+        keeps such a result finite, so only narrowing it raises the overflow flag."""
+        if op == "/" and b == 0:
+            if a == 0:
+                self.flags.add("invalid")
+            elif math.isfinite(a):
+                self.flags.add("divbyzero")
+            result = math.nan if a == 0 or math.isnan(a) else math.copysign(math.inf, a) * math.copysign(1, b)
+        else:
+            try:
+                result = {"-": lambda: a - b, "*": lambda: a * b, "/": lambda: a / b}[op]()
+            except OverflowError:  # Python raises where IEEE gives an infinity
+                result = math.copysign(math.inf, a) * math.copysign(1, b)
+            if math.isnan(result) and not math.isnan(a) and not math.isnan(b):
+                self.flags.add("invalid")
+        self.test()
+        return result, math.isinf(result) and math.isfinite(a) and math.isfinite(b)
+
+    def op(self, a, b, op):
+        """Guarded, then narrowed to a double as an intermediate."""
+        result, overflowed = self.guarded(a, b, op)
+        if overflowed:
+            self.flags.add("overflow")
+        return result
+
+    def write(self, box, a, b, op):
+        """Guarded, then written: narrowed after the test, and the write clears the flags."""
+        self.set(box, write_text(self.guarded(a, b, op)[0]))
+
+    def power(self, base, exponent):
+        try:
+            result = math.pow(base, exponent)
+        except ValueError:  # negative base, fractional exponent; or zero to a negative power
+            if base == 0:
+                self.flags.add("divbyzero")
+                return math.inf if exponent != math.floor(exponent) or exponent % 2 == 0 else math.copysign(math.inf, base)
+            self.flags.add("invalid")
+            return math.nan
+        except OverflowError:
+            self.flags.add("overflow")
+            return math.inf if base > 0 or exponent % 2 == 0 else -math.inf
+        return result
+
+    def read(self, box):
+        return read_text(self.get(box))
+
+    def multiply_into(self, target, factor):
+        tf, tt = self.get(factor), self.get(target)
+        product = read_text(tt)
+        self.write(target, read_text(tf), product, "*")
+
+    def count_down(self, box):
+        self.write(box, self.read(box), 1.0, "-")
+
+    def quotient(self, target, numerator, denominator):
+        td, tn = self.get(denominator), self.get(numerator)
+        dividend = read_text(tn)
+        self.write(target, dividend, read_text(td), "/")
+
+    def countdown_goes_on(self):
+        tx, ty, _ = self.get("x"), self.get("y"), self.get("x")
+        x = read_text(tx)
+        y = read_text(ty)
+        return self.op(x, y, "-") < x
+
+    def accumulate(self, first, numerator, denominator):
+        if first:
+            self.set(numerator, "1")
+            self.set(denominator, "1")
+        if not self.countdown_goes_on():
+            return False
+        if self.read("y") > 0:
+            self.multiply_into(denominator, "y")
+        self.multiply_into(numerator, "x")
+        self.count_down("x")
+        self.count_down("y")
+        return True
+
+    def two_outcomes_answer(self, counter):
+        t = {k: self.get(k) for k in ("z", "w", "x", "y", "Text3")}
+        d1 = self.op(read_text(t["x"]), read_text(t["y"]), "-")
+        z, w = read_text(t["z"]), read_text(t["w"])
+        d2 = self.op(z, w, "-")
+        q = self.op(d2, read_text(t["z"]), "/")
+        p1 = self.power(q, d1)
+        m = self.op(read_text(t["Text3"]), p1, "*")
+        e = read_text(t["y"]) + (counter - 1)
+        s = self.op(read_text(t["w"]), read_text(t["z"]), "/")
+        p2 = self.power(s, e)
+        self.write("a", p2, m, "*")
+
+    def step(self, mode, counter):
+        first = counter == 1
+        if mode in ("Option1", "Option2") and first:
+            self.set("a", "1")
+        if mode == "Option1":
+            if self.read("x") > 0:
+                self.multiply_into("a", "x")
+                self.count_down("x")
+                return counter
+            return 1000
+        if mode == "Option2":
+            if self.countdown_goes_on():
+                self.multiply_into("a", "x")
+                self.count_down("x")
+                self.count_down("y")
+                return counter
+            return 1000
+        if mode == "Option3":
+            if self.accumulate(first, "z", "w"):
+                return counter
+            self.quotient("a", "z", "w")
+            return 1000
+        if self.accumulate(first, "Text1", "Text2"):
+            return counter
+        self.quotient("Text3", "Text1", "Text2")
+        self.two_outcomes_answer(counter)
+        return 1000
+
+
+def replay(option, texts):
+    run = Run(dict(zip(BOXES, texts)))
+    try:
+        counter = 1
+        while counter <= 1000:
+            for mode in ("Option1", "Option2", "Option3", "Option4"):
+                run.flags.clear()  # asking the option is a call on a control
+                if option == mode:
+                    counter = run.step(mode, counter)
+            counter += 1
+        for box, text in PLACEHOLDERS.items():
+            run.set(box, text)
+        kind = "ok"
+    except Failure as failure:
+        kind = str(failure)
+    return "\t".join([kind] + [run.texts[b] for b in BOXES])
+
+
+def cases():
+    scratch = ["Answer", "Text1", "Text2", "Text3"]
+    numbers = ["-3", "-1", "0", "0.5", "1", "2", "2.5", "3", "5", "7.25", "10", "1E20", "Infinity", "-Infinity", "Field 1", ""]
+    for n in [str(i) for i in range(-2, 175)] + numbers:
+        yield ["Option1", n, "Field 2", "Field 3", "Field 4"] + scratch
+    for n in list(range(0, 41, 2)) + [100, 170, 200, 400]:
+        for r in list(range(-2, 46, 3)) + [n, n // 2, 1001]:
+            for option in ("Option2", "Option3"):
+                yield [option, str(n), str(r), "Field 3", "Field 4"] + scratch
+    for x in numbers:
+        for y in numbers:
+            for option in ("Option2", "Option3"):
+                yield [option, x, y, "9", "9"] + scratch
+    for n in range(0, 13):
+        for r in range(0, n + 2):
+            for z in range(0, 7):
+                for w in range(0, 8):
+                    yield ["Option4", str(n), str(r), str(z), str(w)] + scratch
+    for x in ["5", "2.5", "-4", "170", "1E308"]:
+        for y in ["2", "0.5", "-1", "-1E308", "x"]:
+            for z in ["2", "0", "-3", "0.25", "Infinity"]:
+                for w in ["1", "3", "0", "-2", ""]:
+                    yield ["Option4", x, y, z, w] + scratch
+    for option in ("none", "Option5", "Option6", "Option7"):
+        yield [option, "5", "2", "2", "1"] + scratch
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "model_cases.tsv"), "w") as case_file, \
+            open(os.path.join(here, "model_cases.expected"), "w") as expected_file:
+        for case in cases():
+            case_file.write("\t".join(case) + "\n")
+            expected_file.write(replay(case[0], case[1:]) + "\n")
+
+
+if __name__ == "__main__":
+    main()
