@@ -3,8 +3,9 @@
 large table of cases and the outcomes it expects from them.
 
 Python's floats are IEEE doubles and its '%.15G' is C's, so the model needs none of the
-program's code. It writes model_cases.tsv and model_cases.expected beside itself; the
-replay test then checks the program against them:
+program's code. It writes model_cases.tsv and model_cases.expected beside itself, and the
+same with ',' and '.' swapped in every text as model_cases_comma.*, for a user whose
+decimal separator is the comma; the replay tests then check the program against them:
 
     python3 tests/replay/model.py
 """
@@ -221,13 +222,20 @@ def cases():
         yield [option, "5", "2", "2", "1"] + scratch
 
 
+def swap_separators(line):
+    return line.translate(str.maketrans(".,", ",."))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, "model_cases.tsv"), "w") as case_file, \
-            open(os.path.join(here, "model_cases.expected"), "w") as expected_file:
-        for case in cases():
-            case_file.write("\t".join(case) + "\n")
-            expected_file.write(replay(case[0], case[1:]) + "\n")
+    lines = []
+    for case in cases():
+        lines.append(("\t".join(case), replay(case[0], case[1:])))
+    for suffix, convert in (("", lambda line: line), ("_comma", swap_separators)):
+        with open(os.path.join(here, "model_cases%s.tsv" % suffix), "w") as case_file:
+            case_file.writelines(convert(case) + "\n" for case, _ in lines)
+        with open(os.path.join(here, "model_cases%s.expected" % suffix), "w") as expected_file:
+            expected_file.writelines(convert(outcome) + "\n" for _, outcome in lines)
 
 
 if __name__ == "__main__":
