@@ -25,20 +25,20 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle("floor");
     window.setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
-    for (const ControlSpec& spec : bare ? std::span<const ControlSpec>() : std::span<const ControlSpec>(kControls)) {
-        const QString text = QString::fromUtf8(spec.initialText.data(), static_cast<qsizetype>(spec.initialText.size()));
+    for (const ControlSpec& row : bare ? std::span<const ControlSpec>() : std::span<const ControlSpec>(kControls)) {
+        const QString text = QString::fromUtf8(row.initialText.data(), static_cast<qsizetype>(row.initialText.size()));
         QWidget* control = nullptr;
-        if (spec.kind == ControlKind::TextBox) control = new QLineEdit(text, &window);
-        if (spec.kind == ControlKind::OptionButton) control = new QRadioButton(text, &window);
-        if (spec.kind == ControlKind::CommandButton) {
+        if (row.kind == ControlKind::TextBox) control = new QLineEdit(text, &window);
+        if (row.kind == ControlKind::OptionButton) control = new QRadioButton(text, &window);
+        if (row.kind == ControlKind::CommandButton) {
             control = new QPushButton(text, &window);
             QFont font(QString::fromUtf8(kCommandFontFace.data(), static_cast<qsizetype>(kCommandFontFace.size())));
             font.setPointSizeF(kCommandFontPoints);
             control->setFont(font);
         }
-        const PixelRect rect = toPixels(spec.geometry, dpi);
+        const PixelRect rect = toPixels(row.geometry, dpi);
         control->setGeometry(rect.left, rect.top, rect.width, rect.height);
-        control->setVisible(spec.initiallyVisible);
+        control->setVisible(row.initiallyVisible);
     }
     window.show();
     return QApplication::exec();

@@ -14,9 +14,9 @@ namespace {
 TEST(ControlTable, NamesAndTabStopsAreUnique) {
     std::set<std::string_view> names;
     std::set<int> tabStops;
-    for (const ControlSpec& spec : kControls) {
-        names.insert(spec.name);
-        tabStops.insert(spec.tabIndex);
+    for (const ControlSpec& row : kControls) {
+        names.insert(row.name);
+        tabStops.insert(row.tabIndex);
     }
     EXPECT_EQ(names.size(), kControls.size());
     EXPECT_EQ(tabStops.size(), kControls.size());
@@ -25,16 +25,16 @@ TEST(ControlTable, NamesAndTabStopsAreUnique) {
 }
 
 TEST(ControlTable, ScratchBoxesAloneStartHidden) {
-    for (const ControlSpec& spec : kControls) {
-        const bool scratch = spec.name == "Text1" || spec.name == "Text2" || spec.name == "Text3";
-        EXPECT_EQ(spec.initiallyVisible, !scratch) << spec.name;
+    for (const ControlSpec& row : kControls) {
+        const bool scratch = row.name == "Text1" || row.name == "Text2" || row.name == "Text3";
+        EXPECT_EQ(row.initiallyVisible, !scratch) << row.name;
     }
 }
 
 TEST(ControlTable, EveryControlFitsTheClientHeight) {
-    for (const ControlSpec& spec : kControls) {
-        EXPECT_LE(spec.geometry.top + spec.geometry.height, kClientHeightTwips) << spec.name;
-        EXPECT_EQ(spec.geometry.height, 495) << spec.name;
+    for (const ControlSpec& row : kControls) {
+        EXPECT_LE(row.geometry.top + row.geometry.height, kClientHeightTwips) << row.name;
+        EXPECT_EQ(row.geometry.height, 495) << row.name;
     }
 }
 

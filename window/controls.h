@@ -76,8 +76,8 @@ inline constexpr std::array<ControlSpec, 16> kControls{{
 
 namespace detail {
 constexpr const ControlSpec& find(ControlKind kind, std::uint8_t index) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == kind && spec.index == index) return spec;
+    for (const ControlSpec& row : kControls) {
+        if (row.kind == kind && row.index == index) return row;
     }
     return kControls.front();  // unreachable: every enumerator has a row (checked below)
 }
@@ -92,12 +92,12 @@ constexpr const ControlSpec& commandButtonSpec() { return detail::find(ControlKi
 namespace detail {
 constexpr bool everyControlHasItsRow() {
     for (std::uint8_t i = 0; i < kTextBoxCount; ++i) {
-        const ControlSpec& spec = specOf(static_cast<TextBox>(i));
-        if (spec.kind != ControlKind::TextBox || spec.index != i) return false;
+        const ControlSpec& row = specOf(static_cast<TextBox>(i));
+        if (row.kind != ControlKind::TextBox || row.index != i) return false;
     }
     for (std::uint8_t i = 0; i < kOptionCount; ++i) {
-        const ControlSpec& spec = specOf(static_cast<OptionButton>(i));
-        if (spec.kind != ControlKind::OptionButton || spec.index != i) return false;
+        const ControlSpec& row = specOf(static_cast<OptionButton>(i));
+        if (row.kind != ControlKind::OptionButton || row.index != i) return false;
     }
     return commandButtonSpec().kind == ControlKind::CommandButton;
 }

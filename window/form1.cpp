@@ -23,11 +23,11 @@ namespace {
 
 QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-void place(QWidget* control, const ControlSpec& spec, double logicalDpi) {
-    const PixelRect rect = toPixels(spec.geometry, logicalDpi);
+void place(QWidget* control, const ControlSpec& row, double logicalDpi) {
+    const PixelRect rect = toPixels(row.geometry, logicalDpi);
     control->setGeometry(rect.left, rect.top, rect.width, rect.height);  // past the right edge is clipped
-    control->setObjectName(qstring(spec.name));
-    control->setVisible(spec.initiallyVisible);
+    control->setObjectName(qstring(row.name));
+    control->setVisible(row.initiallyVisible);
 }
 
 }  // namespace
@@ -42,24 +42,24 @@ Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator
 void Form1::createControls(double logicalDpi) {
     std::vector<const ControlSpec*> byTabIndex;
     std::vector<QWidget*> controls(kControls.size());
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlSpec& row : kControls) {
         QWidget* control = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
             case ControlKind::TextBox: {
-                auto* box = new QLineEdit(qstring(spec.initialText), this);
+                auto* box = new QLineEdit(qstring(row.initialText), this);
                 box->setMaxLength(std::numeric_limits<int>::max());  // any length, as typed
-                boxes_[spec.index] = box;
+                boxes_[row.index] = box;
                 control = box;
                 break;
             }
             case ControlKind::OptionButton: {
                 auto* option = new QRadioButton(this);
-                options_[spec.index] = option;
+                options_[row.index] = option;
                 control = option;
                 break;
             }
             case ControlKind::CommandButton: {
-                start_ = new QPushButton(qstring(spec.initialText), this);
+                start_ = new QPushButton(qstring(row.initialText), this);
                 QFont font(qstring(kCommandFontFace));
                 font.setPointSizeF(kCommandFontPoints);
                 font.setWeight(QFont::Normal);
@@ -68,10 +68,10 @@ void Form1::createControls(double logicalDpi) {
                 break;
             }
         }
-        place(control, spec, logicalDpi);
+        place(control, row, logicalDpi);
         // What a screen reader says: the caption, or the box's placeholder.
-        control->setAccessibleName(qstring(spec.initialText));
-        controls[static_cast<std::size_t>(spec.tabIndex)] = control;
+        control->setAccessibleName(qstring(row.initialText));
+        controls[static_cast<std::size_t>(row.tabIndex)] = control;
     }
     // Fitted once the buttons have their size, which tells the room the captions have.
     std::vector<std::pair<QRadioButton*, QString>> captions;

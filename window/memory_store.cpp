@@ -4,9 +4,9 @@ namespace combicalc {
 
 MemoryStore::MemoryStore() {
     for (std::size_t i = 0; i < kTextBoxCount; ++i) {
-        const ControlSpec& spec = specOf(static_cast<TextBox>(i));
-        texts_[i] = spec.initialText;
-        visible_[i] = spec.initiallyVisible;
+        const ControlSpec& row = specOf(static_cast<TextBox>(i));
+        texts_[i] = row.initialText;
+        visible_[i] = row.initiallyVisible;
     }
 }
 

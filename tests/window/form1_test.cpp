@@ -44,12 +44,12 @@ private slots:
     void startsAsLaidOut() {
         QCOMPARE(window_->windowTitle(), QString("Form1"));
         QCOMPARE(window_->size(), QSize(248, 283));
-        for (const ControlSpec& spec : kControls) {
-            QWidget* control = window_->findChild<QWidget*>(qstring(spec.name));
-            QVERIFY2(control != nullptr, spec.name.data());
-            const PixelRect rect = toPixels(spec.geometry, kDpi);
+        for (const ControlSpec& row : kControls) {
+            QWidget* control = window_->findChild<QWidget*>(qstring(row.name));
+            QVERIFY2(control != nullptr, row.name.data());
+            const PixelRect rect = toPixels(row.geometry, kDpi);
             QCOMPARE(control->geometry(), QRect(rect.left, rect.top, rect.width, rect.height));
-            QCOMPARE(control->isVisible(), spec.initiallyVisible);
+            QCOMPARE(control->isVisible(), row.initiallyVisible);
         }
         QCOMPARE(box("Field 1")->text(), QString("Field 1"));
         QCOMPARE(box("Field 4")->text(), QString("Field 4"));
@@ -76,8 +76,8 @@ private slots:
     void focusFollowsTheTabIndex() {
         QStringList expected;
         for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
-            for (const ControlSpec& spec : kControls) {
-                if (spec.tabIndex == tab) expected << qstring(spec.name);
+            for (const ControlSpec& row : kControls) {
+                if (row.tabIndex == tab) expected << qstring(row.name);
             }
         }
         QStringList chain;
