@@ -14,6 +14,7 @@
 #include <span>
 
 #include "window/controls.h"
+#include "window/qt_text.h"
 #include "window/twips.h"
 
 using namespace combicalc;
@@ -26,13 +27,13 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle("floor");
     window.setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
     for (const ControlSpec& row : bare ? std::span<const ControlSpec>() : std::span<const ControlSpec>(kControls)) {
-        const QString text = QString::fromUtf8(row.initialText.data(), static_cast<qsizetype>(row.initialText.size()));
+        const QString text = toQString(row.initialText);
         QWidget* control = nullptr;
         if (row.kind == ControlKind::TextBox) control = new QLineEdit(text, &window);
         if (row.kind == ControlKind::OptionButton) control = new QRadioButton(text, &window);
         if (row.kind == ControlKind::CommandButton) {
             control = new QPushButton(text, &window);
-            QFont font(QString::fromUtf8(kCommandFontFace.data(), static_cast<qsizetype>(kCommandFontFace.size())));
+            QFont font(toQString(kCommandFontFace));
             font.setPointSizeF(kCommandFontPoints);
             control->setFont(font);
         }

@@ -16,6 +16,7 @@
 #include "compute/run.h"
 #include "window/form1.h"
 #include "window/memory_store.h"
+#include "window/qt_text.h"
 
 namespace combicalc {
 namespace {
@@ -60,7 +61,7 @@ void runOnMemoryStore(benchmark::State& state, const WorstCase& worst) {
 void runThroughWindow(benchmark::State& state, const WorstCase& worst) {
     Form1 window(96, ".");
     window.show();
-    window.findChild<QRadioButton*>(QString::fromUtf8(nameOf(worst.option).data()))->click();
+    window.findChild<QRadioButton*>(toQString(nameOf(worst.option)))->click();
     auto* start = window.findChild<QPushButton*>("Command1");
     for (auto _ : state) {
         state.PauseTiming();

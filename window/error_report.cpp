@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "window/controls.h"
+#include "window/qt_text.h"
 
 namespace combicalc {
 
@@ -14,7 +15,7 @@ namespace {
 class ErrorBox final : public QMessageBox {
 public:
     ErrorBox(QWidget* window, const QString& message)
-        : QMessageBox(QMessageBox::Critical, QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()), message,
+        : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message,
                       QMessageBox::Ok, window) {
         setObjectName("errorReport");
         setAccessibleName("Error report");

@@ -5,48 +5,44 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <exception>
 #include <limits>
 #include <vector>
 
-#include "compute/errors.h"
 #include "compute/run.h"
 #include "window/caption_fit.h"
 #include "window/error_report.h"
 #include "window/mode_selection.h"
+#include "window/qt_text.h"
 #include "window/twips.h"
 
 namespace combicalc {
 
 namespace {
 
-QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 void place(QWidget* control, const ControlSpec& row, double logicalDpi) {
     const PixelRect rect = toPixels(row.geometry, logicalDpi);
     control->setGeometry(rect.left, rect.top, rect.width, rect.height);  // past the right edge is clipped
-    control->setObjectName(qstring(row.name));
+    control->setObjectName(toQString(row.name));
     control->setVisible(row.initiallyVisible);
 }
 
 }  // namespace
 
 Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {
-    setWindowTitle(qstring(kWindowTitle));
+    setWindowTitle(toQString(kWindowTitle));
     setFixedSize(twipsToPixels(kClientWidthTwips, logicalDpi), twipsToPixels(kClientHeightTwips, logicalDpi));
     createControls(logicalDpi);
     connectHandlers();
 }
 
 void Form1::createControls(double logicalDpi) {
-    std::vector<const ControlSpec*> byTabIndex;
     std::vector<QWidget*> controls(kControls.size());
     for (const ControlSpec& row : kControls) {
         QWidget* control = nullptr;
         switch (row.kind) {
             case ControlKind::TextBox: {
-                auto* box = new QLineEdit(qstring(row.initialText), this);
+                auto* box = new QLineEdit(toQString(row.initialText), this);
                 box->setMaxLength(std::numeric_limits<int>::max());  // any length, as typed
                 boxes_[row.index] = box;
                 control = box;
@@ -59,8 +55,8 @@ void Form1::createControls(double logicalDpi) {
                 break;
             }
             case ControlKind::CommandButton: {
-                start_ = new QPushButton(qstring(row.initialText), this);
-                QFont font(qstring(kCommandFontFace));
+                start_ = new QPushButton(toQString(row.initialText), this);
+                QFont font(toQString(kCommandFontFace));
                 font.setPointSizeF(kCommandFontPoints);
                 font.setWeight(QFont::Normal);
                 start_->setFont(font);
@@ -70,13 +66,13 @@ void Form1::createControls(double logicalDpi) {
         }
         place(control, row, logicalDpi);
         // What a screen reader says: the caption, or the box's placeholder.
-        control->setAccessibleName(qstring(row.initialText));
+        control->setAccessibleName(toQString(row.initialText));
         controls[static_cast<std::size_t>(row.tabIndex)] = control;
     }
     // Fitted once the buttons have their size, which tells the room the captions have.
     std::vector<std::pair<QRadioButton*, QString>> captions;
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        captions.emplace_back(options_[i], qstring(specOf(static_cast<OptionButton>(i)).initialText));
+        captions.emplace_back(options_[i], toQString(specOf(static_cast<OptionButton>(i)).initialText));
     }
     fitCaptions(captions);
     for (std::size_t i = 1; i < controls.size(); ++i) setTabOrder(controls[i - 1], controls[i]);
@@ -93,20 +89,21 @@ void Form1::connectHandlers() {
 }
 
 void Form1::handle(const std::function<void()>& handler) {
+    std::optional<QString> failure;
     inHandler_ = true;
     try {
         handler();
     } catch (const std::exception& error) {  // a RunError, or running out of memory
-        showWrittenTexts();
-        reportError(this, QString::fromUtf8(error.what()));
+        failure = QString::fromUtf8(error.what());
     }
-    showWrittenTexts();
+    showWrittenTexts();  // the report shows over the texts the handler left
+    if (failure) reportError(this, *failure);
 }
 
 void Form1::showWrittenTexts() {
     inHandler_ = false;
     for (std::size_t i = 0; i < kTextBoxCount; ++i) {
-        if (writtenTexts_[i]) boxes_[i]->setText(qstring(*writtenTexts_[i]));
+        if (writtenTexts_[i]) boxes_[i]->setText(toQString(*writtenTexts_[i]));
         writtenTexts_[i].reset();
     }
 }
@@ -121,7 +118,7 @@ void Form1::setText(TextBox box, std::string_view text) {
     if (inHandler_) {
         writtenTexts_[i].emplace(text);
     } else {
-        boxes_[i]->setText(qstring(text));
+        boxes_[i]->setText(toQString(text));
     }
 }
 

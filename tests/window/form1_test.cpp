@@ -15,6 +15,7 @@
 #include "tests/window/modal_watch.h"
 #include "window/controls.h"
 #include "window/form1.h"
+#include "window/qt_text.h"
 #include "window/twips.h"
 
 using namespace combicalc;
@@ -22,8 +23,6 @@ using namespace combicalc;
 namespace {
 
 constexpr double kDpi = 96;
-
-QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -45,7 +44,7 @@ private slots:
         QCOMPARE(window_->windowTitle(), QString("Form1"));
         QCOMPARE(window_->size(), QSize(248, 283));
         for (const ControlSpec& row : kControls) {
-            QWidget* control = window_->findChild<QWidget*>(qstring(row.name));
+            QWidget* control = window_->findChild<QWidget*>(toQString(row.name));
             QVERIFY2(control != nullptr, row.name.data());
             const PixelRect rect = toPixels(row.geometry, kDpi);
             QCOMPARE(control->geometry(), QRect(rect.left, rect.top, rect.width, rect.height));
@@ -77,7 +76,7 @@ private slots:
         QStringList expected;
         for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
             for (const ControlSpec& row : kControls) {
-                if (row.tabIndex == tab) expected << qstring(row.name);
+                if (row.tabIndex == tab) expected << toQString(row.name);
             }
         }
         QStringList chain;

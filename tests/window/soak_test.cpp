@@ -25,6 +25,7 @@
 #include "compute/run.h"
 #include "tests/window/modal_watch.h"
 #include "window/form1.h"
+#include "window/qt_text.h"
 #include "window/memory_store.h"
 #include "window/mode.h"
 
@@ -33,8 +34,6 @@ using namespace combicalc;
 namespace {
 
 constexpr std::array<TextBox, 4> kInputs{TextBox::x, TextBox::y, TextBox::z, TextBox::w};
-
-QString qname(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
 }  // namespace
 
@@ -71,8 +70,8 @@ private slots:
 private:
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
-    QLineEdit* box(TextBox which) const { return window_->findChild<QLineEdit*>(qname(nameOf(which))); }
-    QRadioButton* option(OptionButton which) const { return window_->findChild<QRadioButton*>(qname(nameOf(which))); }
+    QLineEdit* box(TextBox which) const { return window_->findChild<QLineEdit*>(toQString(nameOf(which))); }
+    QRadioButton* option(OptionButton which) const { return window_->findChild<QRadioButton*>(toQString(nameOf(which))); }
 
     std::optional<OptionButton> checkedOption() const {
         for (std::size_t i = 0; i < kOptionCount; ++i) {
@@ -170,7 +169,7 @@ private:
         for (std::size_t i = 0; i < kTextBoxCount; ++i) {
             const auto which = static_cast<TextBox>(i);
             QVERIFY2(box(which)->text().toStdString() == oracle.getText(which),
-                     qPrintable(context_ + ": box " + qname(nameOf(which)) + " differs from the in-memory run"));
+                     qPrintable(context_ + ": box " + toQString(nameOf(which)) + " differs from the in-memory run"));
         }
     }
 
