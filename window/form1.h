@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace combicalc {
 
-class Form1 final : public QWidget, public FieldStore {
+class Form1 : public QWidget, public FieldStore {
 public:
     // `logicalDpi` sizes the twip layout; `decimalSeparator` is the user's, for the
     // numbers a run reads and writes.
