@@ -2,8 +2,8 @@
 # is missing, so that a machine already set up starts building at once.
 
 combicalc_packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  g++ cmake ninja-build
+  qt6-base-dev fonts-dejavu-core libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   xvfb x11-utils
