@@ -40,7 +40,7 @@ public:
     }
     void setText(TextBox box, std::string_view text) override {
         call("set the text of box " + std::string(nameOf(box)));
-        writes_.emplace_back(calls_, box, std::string(text));
+        writes_.push_back({calls_, box, std::string(text)});
         Form1::setText(box, text);
     }
     bool isSelected(OptionButton option) override {
