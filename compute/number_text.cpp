@@ -11,6 +11,7 @@ namespace combicalc {
 namespace {
 
 constexpr std::string_view kInfinity = "Infinity";
+constexpr std::string_view kMinusInfinity = "-Infinity";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -96,7 +97,7 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
 
 std::string formatNumber(double value, std::string_view decimalSeparator) {
     if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-" + std::string(kInfinity) : std::string(kInfinity);
+    if (std::isinf(value)) return std::string(value < 0 ? kMinusInfinity : kInfinity);
     if (value == 0) return "0";  // also for -0: a product that reached zero shows no sign
 
     char digits[32];

@@ -4,11 +4,12 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "tests/replay/replay.h"
 
 int main(int argc, char* argv[]) {
-    std::string separator = ".";
+    std::string_view separator = ".";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--decimal-comma") == 0) {
             separator = ",";
