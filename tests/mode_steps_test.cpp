@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(TwoOutcomes, ModeResult,
 // The texts after each pass, as the pass-by-pass tables give them.
 using PassTable = std::vector<std::vector<std::pair<TextBox, const char*>>>;
 
-testing::WatchingStore::Snapshots passesOf(OptionButton option, testing::Typed typed) {
+testing::WatchingStore::Snapshots passesOf(OptionButton option, const testing::Typed& typed) {
     MemoryStore store = testing::windowWith(option, typed);
     testing::WatchingStore watched(store);
     try {
@@ -113,7 +113,7 @@ testing::WatchingStore::Snapshots passesOf(OptionButton option, testing::Typed t
     return watched.snapshots();
 }
 
-void expectPasses(OptionButton option, testing::Typed typed, std::size_t passes, const PassTable& table) {
+void expectPasses(OptionButton option, const testing::Typed& typed, std::size_t passes, const PassTable& table) {
     const auto snapshots = passesOf(option, typed);
     ASSERT_EQ(snapshots.size(), passes);
     for (std::size_t pass = 1; pass <= table.size(); ++pass) {

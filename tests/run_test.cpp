@@ -91,7 +91,7 @@ TEST(Run, FindsTheModeAfreshOnEveryPass) {
 struct FailingCallCase {
     const char* name;
     OptionButton option;
-    std::vector<std::pair<TextBox, std::string>> typed;
+    testing::Typed typed;
 };
 
 class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
@@ -99,20 +99,14 @@ class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
 // Whichever call fails, the run stops there: every text written before it stays, nothing
 // after it is written, in particular no placeholder, and the next run works as usual.
 TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
-    const auto setUp = [&] {
-        MemoryStore store;
-        store.select(GetParam().option);
-        for (const auto& [box, text] : GetParam().typed) store.setText(box, text);
-        return store;
-    };
-    MemoryStore reference = setUp();
+    MemoryStore reference = windowWith(GetParam().option, GetParam().typed);
     const testing::BoxTexts before = testing::textsOf(reference);
     testing::WatchingStore clean(reference);
     run(clean, ".");
     ASSERT_GT(clean.calls(), 10U);
 
     for (std::size_t k = 1; k <= clean.calls(); ++k) {
-        MemoryStore store = setUp();
+        MemoryStore store = windowWith(GetParam().option, GetParam().typed);
         testing::WatchingStore failing(store, k);
         EXPECT_THROW(run(failing, "."), ControlCallError) << "call " << k;
 

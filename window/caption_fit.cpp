@@ -37,9 +37,12 @@ int captionWidth(const QRadioButton& option) {
            style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &option);
 }
 
-bool setAndFits(QRadioButton& option, const QString& caption, const QFont& font) {
+void setCaption(QRadioButton& option, const QString& caption, const QFont& font) {
     option.setFont(font);
     option.setText(wrap(caption, option.fontMetrics(), captionWidth(option)));
+}
+
+bool fits(const QRadioButton& option) {
     const QSize needed = option.sizeHint();
     return needed.width() <= option.width() && needed.height() <= option.height();
 }
@@ -50,8 +53,9 @@ void fitCaptions(const std::vector<std::pair<QRadioButton*, QString>>& captions)
     if (captions.empty()) return;
     QFont font = captions.front().first->font();
     for (;;) {
-        const bool allFit = std::all_of(captions.begin(), captions.end(),
-                                        [&](const auto& entry) { return setAndFits(*entry.first, entry.second, font); });
+        // Every option gets the font before any is measured, so they always share it.
+        for (const auto& [option, caption] : captions) setCaption(*option, caption, font);
+        const bool allFit = std::all_of(captions.begin(), captions.end(), [](const auto& entry) { return fits(*entry.first); });
         if (allFit || font.pointSizeF() - 0.5 < kSmallestPoints) return;
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }

@@ -2,10 +2,10 @@
 
 // Runs START once on an in-memory window set up as a user would leave it.
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "compute/run.h"
 #include "tests/replay/replay.h"
@@ -14,9 +14,9 @@
 
 namespace combicalc::testing {
 
-using Typed = std::initializer_list<std::pair<TextBox, std::string>>;
+using Typed = std::vector<std::pair<TextBox, std::string>>;
 
-inline MemoryStore windowWith(std::optional<OptionButton> option, Typed typed) {
+inline MemoryStore windowWith(std::optional<OptionButton> option, const Typed& typed) {
     MemoryStore store;
     store.select(option);
     for (const auto& [box, text] : typed) store.setText(box, text);
@@ -46,7 +46,7 @@ inline Outcome runOn(MemoryStore& store, const char* decimalSeparator = ".") {
     return outcome;
 }
 
-inline Outcome runWith(std::optional<OptionButton> option, Typed typed, const char* decimalSeparator = ".") {
+inline Outcome runWith(std::optional<OptionButton> option, const Typed& typed, const char* decimalSeparator = ".") {
     MemoryStore store = windowWith(option, typed);
     return runOn(store, decimalSeparator);
 }
