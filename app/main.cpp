@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/form1.h"
+#include "qt_window/form1.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <cstring>
 #include <span>
 
-#include "window/controls.h"
-#include "window/qt_text.h"
-#include "window/twips.h"
+#include "window_state/controls.h"
+#include "qt_window/qt_text.h"
+#include "qt_window/twips.h"
 
 using namespace combicalc;
 
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle("floor");
     window.setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
-    for (const ControlSpec& row : bare ? std::span<const ControlSpec>() : std::span<const ControlSpec>(kControls)) {
+    for (const ControlRow& row : bare ? std::span<const ControlRow>() : std::span<const ControlRow>(kControls)) {
         const QString text = toQString(row.initialText);
         QWidget* control = nullptr;
         if (row.kind == ControlKind::TextBox) control = new QLineEdit(text, &window);

@@ -4,6 +4,7 @@
 //   build/bench/combicalc_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -14,9 +15,9 @@
 
 #include "compute/number_text.h"
 #include "compute/run.h"
-#include "window/form1.h"
-#include "window/memory_store.h"
-#include "window/qt_text.h"
+#include "qt_window/form1.h"
+#include "window_state/memory_store.h"
+#include "qt_window/qt_text.h"
 
 namespace combicalc {
 namespace {
@@ -37,11 +38,13 @@ constexpr WorstCase kCases[] = {
     {"2 Outcomes 170 85 2 1", OptionButton::Option4, "170", "85", "2", "1"},
 };
 
-void typeInputs(FieldStore& store, const WorstCase& worst) {
-    store.setText(TextBox::x, worst.x);
-    store.setText(TextBox::y, worst.y);
-    store.setText(TextBox::z, worst.z);
-    store.setText(TextBox::w, worst.w);
+// What the user typed into each input box.
+template <class SetText>
+void typeInputs(const WorstCase& worst, SetText setText) {
+    setText(TextBox::x, worst.x);
+    setText(TextBox::y, worst.y);
+    setText(TextBox::z, worst.z);
+    setText(TextBox::w, worst.w);
 }
 
 void runOnMemoryStore(benchmark::State& state, const WorstCase& worst) {
@@ -49,7 +52,7 @@ void runOnMemoryStore(benchmark::State& state, const WorstCase& worst) {
     store.select(worst.option);
     for (auto _ : state) {
         state.PauseTiming();
-        typeInputs(store, worst);
+        typeInputs(worst, [&store](TextBox box, const char* text) { store.setText(box, text); });
         state.ResumeTiming();
         run(store, ".");
     }
@@ -62,15 +65,16 @@ void runThroughWindow(benchmark::State& state, const WorstCase& worst) {
     Form1 window(96, ".");
     window.show();
     window.findChild<QRadioButton*>(toQString(nameOf(worst.option)))->click();
-    auto* start = window.findChild<QPushButton*>("Command1");
+    auto* start = window.findChild<QPushButton*>(toQString(commandButtonRow().name));
+    const auto box = [&window](TextBox which) { return window.findChild<QLineEdit*>(toQString(nameOf(which))); };
     for (auto _ : state) {
         state.PauseTiming();
-        typeInputs(window, worst);
+        typeInputs(worst, [&box](TextBox which, const char* text) { box(which)->setText(text); });
         QApplication::processEvents();
         state.ResumeTiming();
         start->click();
     }
-    state.counters["answer"] = parseNumber(window.getText(TextBox::a), ".").value_or(-1);
+    state.counters["answer"] = parseNumber(box(TextBox::a)->text().toStdString(), ".").value_or(-1);
 }
 
 void readNumber(benchmark::State& state) {

@@ -1,6 +1,6 @@
 #include "compute/fields.h"
 
-#include "compute/errors.h"
+#include "window_state/errors.h"
 #include "compute/number_text.h"
 
 namespace combicalc {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "compute/guarded_arithmetic.h"
-#include "window/field_store.h"
+#include "window_state/field_store.h"
 
 namespace combicalc {
 

@@ -11,7 +11,7 @@
 // also sees an overflow raised by narrowing an earlier intermediate. The computation clears
 // the flags after every call on a control.
 
-#include "compute/errors.h"
+#include "window_state/errors.h"
 
 namespace combicalc {
 

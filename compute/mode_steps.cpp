@@ -9,14 +9,14 @@ namespace {
 // One pass of the countdown that nCr and 2 Outcomes share: numerator accumulates
 // x * (x - 1) * ..., denominator y * (y - 1) * ... while y stays positive. Returns false,
 // having changed nothing but the first-pass ones, when the countdown has ended.
-bool accumulatePass(Fields& fields, const Pass& pass, TextBox numerator, TextBox denominator) {
+bool accumulatePass(Fields& fields, const Pass& pass, Quotient boxes) {
     if (pass.isFirstPass()) {
-        fields.writeOne(numerator);
-        fields.writeOne(denominator);
+        fields.writeOne(boxes.numerator);
+        fields.writeOne(boxes.denominator);
     }
     if (!countdownGoesOn(fields)) return false;
-    if (isPositive(fields.readNumber(TextBox::y))) multiplyInto(fields, denominator, TextBox::y);
-    multiplyInto(fields, numerator, TextBox::x);
+    if (isPositive(fields.readNumber(TextBox::y))) multiplyInto(fields, {.target = boxes.denominator, .factor = TextBox::y});
+    multiplyInto(fields, {.target = boxes.numerator, .factor = TextBox::x});
     countDown(fields, TextBox::x);
     countDown(fields, TextBox::y);
     return true;
@@ -65,7 +65,7 @@ void writeTwoOutcomesAnswer(Fields& fields, const Pass& pass) {
 void factorialStep(Fields& fields, Pass& pass) {
     if (pass.isFirstPass()) fields.writeOne(TextBox::a);
     if (isPositive(fields.readNumber(TextBox::x))) {
-        multiplyInto(fields, TextBox::a, TextBox::x);
+        multiplyInto(fields, {.target = TextBox::a, .factor = TextBox::x});
         countDown(fields, TextBox::x);
     } else {
         pass.finish();
@@ -75,7 +75,7 @@ void factorialStep(Fields& fields, Pass& pass) {
 void nPrStep(Fields& fields, Pass& pass) {
     if (pass.isFirstPass()) fields.writeOne(TextBox::a);
     if (countdownGoesOn(fields)) {
-        multiplyInto(fields, TextBox::a, TextBox::x);
+        multiplyInto(fields, {.target = TextBox::a, .factor = TextBox::x});
         countDown(fields, TextBox::x);
         countDown(fields, TextBox::y);
     } else {
@@ -84,14 +84,16 @@ void nPrStep(Fields& fields, Pass& pass) {
 }
 
 void nCrStep(Fields& fields, Pass& pass) {
-    if (accumulatePass(fields, pass, TextBox::z, TextBox::w)) return;
-    storeQuotient(fields, TextBox::a, TextBox::z, TextBox::w);
+    constexpr Quotient kCount{.numerator = TextBox::z, .denominator = TextBox::w};
+    if (accumulatePass(fields, pass, kCount)) return;
+    storeQuotient(fields, TextBox::a, kCount);
     pass.finish();
 }
 
 void twoOutcomesStep(Fields& fields, Pass& pass) {
-    if (accumulatePass(fields, pass, TextBox::Text1, TextBox::Text2)) return;
-    storeQuotient(fields, TextBox::Text3, TextBox::Text1, TextBox::Text2);
+    constexpr Quotient kCount{.numerator = TextBox::Text1, .denominator = TextBox::Text2};
+    if (accumulatePass(fields, pass, kCount)) return;
+    storeQuotient(fields, TextBox::Text3, kCount);
     writeTwoOutcomesAnswer(fields, pass);
     pass.finish();
 }

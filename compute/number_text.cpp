@@ -28,19 +28,79 @@ std::string_view takeDigits(std::string_view& rest) {
     return digits;
 }
 
+// A number's text split along the grammar: [sign] mantissa [exponent].
+struct Mantissa {
+    std::string_view whole;
+    std::string_view fraction;
+};
+
+struct Exponent {
+    std::string_view digits;  // empty when the text has no exponent
+    bool negative = false;
+};
+
+bool takeSign(std::string_view& rest) {
+    if (rest.empty() || (rest.front() != '+' && rest.front() != '-')) return false;
+    const bool negative = rest.front() == '-';
+    rest.remove_prefix(1);
+    return negative;
+}
+
+// Digits with at most one decimal separator, at least one digit in all.
+std::optional<Mantissa> takeMantissa(std::string_view& rest, std::string_view decimalSeparator) {
+    Mantissa mantissa{takeDigits(rest), {}};
+    if (!decimalSeparator.empty() && rest.starts_with(decimalSeparator)) {
+        rest.remove_prefix(decimalSeparator.size());
+        mantissa.fraction = takeDigits(rest);
+    }
+    if (mantissa.whole.empty() && mantissa.fraction.empty()) return std::nullopt;
+    return mantissa;
+}
+
+// E or e, an optional sign and at least one digit; or nothing at all.
+std::optional<Exponent> takeExponent(std::string_view& rest) {
+    Exponent exponent;
+    if (rest.empty() || (rest.front() != 'E' && rest.front() != 'e')) return exponent;
+    rest.remove_prefix(1);
+    exponent.negative = takeSign(rest);
+    exponent.digits = takeDigits(rest);
+    if (exponent.digits.empty()) return std::nullopt;
+    return exponent;
+}
+
 // The decimal exponent of the leading nonzero digit, saturated far beyond the double range.
 // Used only to tell an overflowing text from an underflowing one.
-long leadingExponent(std::string_view whole, std::string_view fraction, std::string_view exponent, bool negativeExponent) {
+long leadingExponent(const Mantissa& mantissa, const Exponent& exponent) {
     constexpr long kFar = 100000;
     long exp = 0;
-    for (char c : exponent) exp = std::min(kFar, exp * 10 + (c - '0'));
-    if (negativeExponent) exp = -exp;
-    const auto firstWhole = whole.find_first_not_of('0');
+    for (char c : exponent.digits) exp = std::min(kFar, exp * 10 + (c - '0'));
+    if (exponent.negative) exp = -exp;
+    const auto firstWhole = mantissa.whole.find_first_not_of('0');
     if (firstWhole != std::string_view::npos) {
-        return exp + std::min<long>(kFar, static_cast<long>(whole.size() - firstWhole) - 1);
+        return exp + std::min<long>(kFar, static_cast<long>(mantissa.whole.size() - firstWhole) - 1);
     }
-    const auto firstFraction = fraction.find_first_not_of('0');
+    const auto firstFraction = mantissa.fraction.find_first_not_of('0');
     return exp - std::min<long>(kFar, static_cast<long>(firstFraction) + 1);
+}
+
+// The nearest double; beyond the double range +-Infinity, below the smallest denormal zero.
+std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Exponent& exponent) {
+    // Rebuilt in the one notation from_chars reads, whatever the user's separator.
+    std::string plain;
+    plain.reserve(mantissa.whole.size() + mantissa.fraction.size() + exponent.digits.size() + 4);
+    if (negative) plain += '-';
+    plain.append(mantissa.whole.empty() ? "0" : mantissa.whole).append(".");
+    plain.append(mantissa.fraction.empty() ? "0" : mantissa.fraction);
+    if (!exponent.digits.empty()) plain.append(exponent.negative ? "e-" : "e").append(exponent.digits);
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        value = leadingExponent(mantissa, exponent) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -value : value;
+    }
+    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -48,51 +108,13 @@ long leadingExponent(std::string_view whole, std::string_view fraction, std::str
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator) {
     if (text.size() > kMaxNumberTextLength) return std::nullopt;
     std::string_view rest = trimSpaces(text);
-
-    bool negative = false;
-    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-        negative = rest.front() == '-';
-        rest.remove_prefix(1);
-    }
+    const bool negative = takeSign(rest);
     if (rest == kInfinity) return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-
-    const std::string_view whole = takeDigits(rest);
-    std::string_view fraction;
-    if (!decimalSeparator.empty() && rest.substr(0, decimalSeparator.size()) == decimalSeparator) {
-        rest.remove_prefix(decimalSeparator.size());
-        fraction = takeDigits(rest);
-    }
-    if (whole.empty() && fraction.empty()) return std::nullopt;
-
-    std::string_view exponent;
-    bool negativeExponent = false;
-    if (!rest.empty() && (rest.front() == 'E' || rest.front() == 'e')) {
-        rest.remove_prefix(1);
-        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-            negativeExponent = rest.front() == '-';
-            rest.remove_prefix(1);
-        }
-        exponent = takeDigits(rest);
-        if (exponent.empty()) return std::nullopt;
-    }
-    if (!rest.empty()) return std::nullopt;
-
-    // Rebuilt in the one notation from_chars reads, whatever the user's separator.
-    std::string plain;
-    plain.reserve(whole.size() + fraction.size() + exponent.size() + 4);
-    if (negative) plain += '-';
-    plain.append(whole.empty() ? "0" : whole).append(".").append(fraction.empty() ? "0" : fraction);
-    if (!exponent.empty()) plain.append(negativeExponent ? "e-" : "e").append(exponent);
-
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        const bool overflow = leadingExponent(whole, fraction, exponent, negativeExponent) >= 0;
-        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -value : value;
-    }
-    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
-    return value;
+    const auto mantissa = takeMantissa(rest, decimalSeparator);
+    if (!mantissa) return std::nullopt;
+    const auto exponent = takeExponent(rest);
+    if (!exponent || !rest.empty()) return std::nullopt;
+    return toDouble(negative, *mantissa, *exponent);
 }
 
 std::string formatNumber(double value, std::string_view decimalSeparator) {

@@ -2,7 +2,7 @@
 
 #include "compute/fields.h"
 #include "compute/mode_steps.h"
-#include "window/mode.h"
+#include "window_state/mode.h"
 
 namespace combicalc {
 
@@ -24,7 +24,7 @@ constexpr Step stepOf(Mode mode) {
 
 void run(FieldStore& store, std::string_view decimalSeparator) {
     Fields fields(store, decimalSeparator);
-    for (Pass pass; pass.counter_ <= Pass::kBudget; ++pass.counter_) {
+    for (Pass pass; pass.withinBudget(); pass.next()) {
         for (Mode mode : kModes) {
             if (fields.isSelected(optionFor(mode))) stepOf(mode)(fields, pass);
         }

@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "window/field_store.h"
+#include "window_state/field_store.h"
 
 namespace combicalc {
 
-// The run's pass counter as the mode steps see it: 1 on the first pass; finish() makes the
-// current pass the last.
+// The run's pass counter: 1 on the first pass, at most kBudget. finish() makes the current
+// pass the last. Sixteen bits hold the budget and the one step past it that ends the loop;
+// finish() sets the counter back to the budget, so it never grows further.
 class Pass {
 public:
     static constexpr std::int16_t kBudget = 1000;
@@ -20,8 +21,11 @@ public:
     bool isFirstPass() const { return counter_ == 1; }
     void finish() { counter_ = kBudget; }
 
+    // For the run's loop.
+    bool withinBudget() const { return counter_ <= kBudget; }
+    void next() { ++counter_; }
+
 private:
-    friend void run(FieldStore&, std::string_view);
     std::int16_t counter_ = 1;
 };
 

@@ -2,12 +2,12 @@
 
 namespace combicalc {
 
-void multiplyInto(Fields& fields, TextBox target, TextBox factor) {
-    const FetchedText factorText = fields.fetch(factor);
-    const FetchedText targetText = fields.fetch(target);
-    const double product = fields.convert(targetText);
+void multiplyInto(Fields& fields, Product product) {
+    const FetchedText factorText = fields.fetch(product.factor);
+    const FetchedText targetText = fields.fetch(product.target);
+    const double multiplicand = fields.convert(targetText);
     const double multiplier = fields.convert(factorText);
-    fields.writeNumber(target, guardedMul(multiplier, product, fields.flags()));
+    fields.writeNumber(product.target, guardedMul(multiplier, multiplicand, fields.flags()));
 }
 
 void countDown(Fields& fields, TextBox box) {
@@ -15,9 +15,9 @@ void countDown(Fields& fields, TextBox box) {
     fields.writeNumber(box, guardedSub(value, 1, fields.flags()));
 }
 
-void storeQuotient(Fields& fields, TextBox target, TextBox numerator, TextBox denominator) {
-    const FetchedText denominatorText = fields.fetch(denominator);
-    const FetchedText numeratorText = fields.fetch(numerator);
+void storeQuotient(Fields& fields, TextBox target, Quotient quotient) {
+    const FetchedText denominatorText = fields.fetch(quotient.denominator);
+    const FetchedText numeratorText = fields.fetch(quotient.numerator);
     const double dividend = fields.convert(numeratorText);
     const double divisor = fields.convert(denominatorText);
     fields.writeNumber(target, guardedDiv(dividend, divisor, fields.flags()));

@@ -9,14 +9,24 @@
 namespace combicalc {
 
 // target <- factor * target: fetches factor, then target; converts target first.
-void multiplyInto(Fields& fields, TextBox target, TextBox factor);
+struct Product {
+    TextBox target;
+    TextBox factor;
+};
+void multiplyInto(Fields& fields, Product product);
 
 // box <- box - 1.
 void countDown(Fields& fields, TextBox box);
 
+// Two boxes whose numbers are divided, numerator / denominator.
+struct Quotient {
+    TextBox numerator;
+    TextBox denominator;
+};
+
 // target <- numerator / denominator: fetches denominator, then numerator; converts
 // numerator first.
-void storeQuotient(Fields& fields, TextBox target, TextBox numerator, TextBox denominator);
+void storeQuotient(Fields& fields, TextBox target, Quotient quotient);
 
 // The countdown test x - y < x, with the texts fetched in the order x, y, x.
 bool countdownGoesOn(Fields& fields);

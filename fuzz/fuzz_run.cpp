@@ -13,9 +13,9 @@
 #include <optional>
 #include <string_view>
 
-#include "compute/errors.h"
+#include "window_state/errors.h"
 #include "compute/run.h"
-#include "window/memory_store.h"
+#include "window_state/memory_store.h"
 
 using namespace combicalc;
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "compute/errors.h"
-#include "window/memory_store.h"
+#include "window_state/errors.h"
+#include "window_state/memory_store.h"
 
 namespace combicalc::replay {
 

@@ -10,9 +10,9 @@
 #include "compute/run.h"
 #include "tests/replay/replay.h"
 #include "tests/support/store_decorators.h"
-#include "window/memory_store.h"
+#include "window_state/memory_store.h"
 
-namespace combicalc::testing {
+namespace combicalc::test_support {
 
 using Typed = std::vector<std::pair<TextBox, std::string>>;
 
@@ -51,4 +51,4 @@ inline Outcome runWith(std::optional<OptionButton> option, const Typed& typed, c
     return runOn(store, decimalSeparator);
 }
 
-}  // namespace combicalc::testing
+}  // namespace combicalc::test_support

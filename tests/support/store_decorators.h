@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "compute/errors.h"
-#include "window/field_store.h"
+#include "window_state/errors.h"
+#include "window_state/field_store.h"
 
-namespace combicalc::testing {
+namespace combicalc::test_support {
 
 using BoxTexts = std::array<std::string, kTextBoxCount>;
 
@@ -78,4 +78,4 @@ private:
     Snapshots textsBeforePass_;
 };
 
-}  // namespace combicalc::testing
+}  // namespace combicalc::test_support

@@ -1,12 +1,12 @@
-#include "window/error_report.h"
+#include "qt_window/error_report.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
-#include "window/controls.h"
-#include "window/qt_text.h"
+#include "window_state/controls.h"
+#include "qt_window/qt_text.h"
 
 namespace combicalc {
 

@@ -21,15 +21,17 @@
 #include <random>
 #include <string>
 
-#include "compute/errors.h"
+#include "window_state/errors.h"
 #include "compute/run.h"
-#include "tests/window/modal_watch.h"
-#include "window/form1.h"
-#include "window/qt_text.h"
-#include "window/memory_store.h"
-#include "window/mode.h"
+#include "tests/qt_window/modal_watch.h"
+#include "tests/qt_window/window_driver.h"
+#include "qt_window/form1.h"
+#include "qt_window/qt_text.h"
+#include "window_state/memory_store.h"
+#include "window_state/mode.h"
 
 using namespace combicalc;
+using namespace combicalc::test_support;
 
 namespace {
 
@@ -45,7 +47,7 @@ private slots:
         const unsigned seed = qEnvironmentVariableIsSet("COMBICALC_SOAK_SEED") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_SEED") : 20261208U;
         const int events = qEnvironmentVariableIsSet("COMBICALC_SOAK_EVENTS") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_EVENTS") : 3000;
         random_.seed(seed);
-        window_ = std::make_unique<Form1>(96, ".");
+        window_ = std::make_unique<Form1>(kTestDpi, ".");
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 
@@ -70,8 +72,8 @@ private slots:
 private:
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
-    QLineEdit* box(TextBox which) const { return window_->findChild<QLineEdit*>(toQString(nameOf(which))); }
-    QRadioButton* option(OptionButton which) const { return window_->findChild<QRadioButton*>(toQString(nameOf(which))); }
+    QLineEdit* box(TextBox which) const { return boxOf(*window_, which); }
+    QRadioButton* option(OptionButton which) const { return optionOf(*window_, which); }
 
     std::optional<OptionButton> checkedOption() const {
         for (std::size_t i = 0; i < kOptionCount; ++i) {
@@ -105,8 +107,7 @@ private:
             if (!box(input)->isHidden()) visible.push_back(box(input));
         }
         QLineEdit* edit = visible[static_cast<std::size_t>(pick(static_cast<int>(visible.size())))];
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        selectAllIn(edit);
         if (pick(40) == 0) {  // a pasted document
             const QString huge(100000, pick(2) ? QChar('9') : QChar(u'ж'));
             QApplication::clipboard()->setText(huge);
@@ -137,7 +138,7 @@ private:
         QTest::keyClick(focus != nullptr ? focus : window_.get(), key);
     }
 
-    QPushButton* start() const { return window_->findChild<QPushButton*>("Command1"); }
+    QPushButton* start() const { return startOf(*window_); }
 
     // The same run on the in-memory window first, from the texts and selection the window
     // holds now; then START on the window, which must end the same way.

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "window/controls.h"
+#include "window_state/controls.h"
 
 namespace combicalc {
 

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "window/controls.h"
-#include "window/memory_store.h"
-#include "window/mode.h"
+#include "window_state/controls.h"
+#include "window_state/memory_store.h"
+#include "window_state/mode.h"
 
 namespace combicalc {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 TEST(ControlTable, NamesAndTabStopsAreUnique) {
     std::set<std::string_view> names;
     std::set<int> tabStops;
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         names.insert(row.name);
         tabStops.insert(row.tabIndex);
     }
@@ -25,14 +25,14 @@ TEST(ControlTable, NamesAndTabStopsAreUnique) {
 }
 
 TEST(ControlTable, ScratchBoxesAloneStartHidden) {
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         const bool scratch = row.name == "Text1" || row.name == "Text2" || row.name == "Text3";
         EXPECT_EQ(row.initiallyVisible, !scratch) << row.name;
     }
 }
 
 TEST(ControlTable, EveryControlFitsTheClientHeight) {
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         EXPECT_LE(row.geometry.top + row.geometry.height, kClientHeightTwips) << row.name;
         EXPECT_EQ(row.geometry.height, 495) << row.name;
     }
@@ -78,7 +78,7 @@ TEST(Mode, FirstFourOptionsSelectTheModes) {
         EXPECT_EQ(modeOf(inert), std::nullopt);
     }
     for (Mode mode : kModes) EXPECT_EQ(modeOf(optionFor(mode)), mode);
-    EXPECT_EQ(specOf(optionFor(Mode::TwoOutcomes)).initialText, "2 Outcomes");
+    EXPECT_EQ(rowOf(optionFor(Mode::TwoOutcomes)).initialText, "2 Outcomes");
 }
 
 }  // namespace

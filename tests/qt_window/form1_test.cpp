@@ -12,26 +12,20 @@
 #include <memory>
 #include <optional>
 
-#include "tests/window/modal_watch.h"
-#include "window/controls.h"
-#include "window/form1.h"
-#include "window/qt_text.h"
-#include "window/twips.h"
+#include "qt_window/form1.h"
+#include "qt_window/twips.h"
+#include "tests/qt_window/modal_watch.h"
+#include "tests/qt_window/window_driver.h"
 
 using namespace combicalc;
-
-namespace {
-
-constexpr double kDpi = 96;
-
-}  // namespace
+using test_support::kTestDpi;
 
 class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = std::make_unique<Form1>(kDpi, ".");
+        window_ = std::make_unique<Form1>(kTestDpi, ".");
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -43,10 +37,10 @@ private slots:
     void startsAsLaidOut() {
         QCOMPARE(window_->windowTitle(), QString("Form1"));
         QCOMPARE(window_->size(), QSize(248, 283));
-        for (const ControlSpec& row : kControls) {
+        for (const ControlRow& row : kControls) {
             QWidget* control = window_->findChild<QWidget*>(toQString(row.name));
             QVERIFY2(control != nullptr, row.name.data());
-            const PixelRect rect = toPixels(row.geometry, kDpi);
+            const PixelRect rect = toPixels(row.geometry, kTestDpi);
             QCOMPARE(control->geometry(), QRect(rect.left, rect.top, rect.width, rect.height));
             QCOMPARE(control->isVisible(), row.initiallyVisible);
         }
@@ -75,7 +69,7 @@ private slots:
     void focusFollowsTheTabIndex() {
         QStringList expected;
         for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
-            for (const ControlSpec& row : kControls) {
+            for (const ControlRow& row : kControls) {
                 if (row.tabIndex == tab) expected << toQString(row.name);
             }
         }
@@ -197,7 +191,7 @@ private slots:
     }
 
     void numbersFollowTheDecimalSeparator() {
-        window_ = std::make_unique<Form1>(kDpi, ",");
+        window_ = std::make_unique<Form1>(kTestDpi, ",");
         window_->show();
         QTest::mouseClick(option("Factorial"), Qt::LeftButton);
         type("Field 1", "2,5");
@@ -212,27 +206,15 @@ private slots:
     }
 
 private:
-    QWidget* byName(const QString& accessibleName) const {
-        for (QWidget* widget : window_->findChildren<QWidget*>()) {
-            if (widget->accessibleName() == accessibleName) return widget;
-        }
-        qFatal("no control is named %s", qPrintable(accessibleName));
-    }
+    QWidget* byName(const QString& accessibleName) const { return test_support::byAccessibleName(*window_, accessibleName); }
     // Text boxes are named by their placeholders, as a screen reader announces them.
     QLineEdit* box(const QString& name) const { return qobject_cast<QLineEdit*>(byName(name)); }
     QRadioButton* option(const QString& caption) const { return qobject_cast<QRadioButton*>(byName(caption)); }
     QPushButton* start() const { return qobject_cast<QPushButton*>(byName("START")); }
 
     void type(const char* name, const QString& text) {  // into the box with that accessible name
-        QLineEdit* edit = box(name);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty()) {
-            QTest::keyClick(edit, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(edit, text);
-        }
-        QCOMPARE(edit->text(), text);
+        test_support::typeInto(box(name), text);
+        QCOMPARE(box(name)->text(), text);
     }
 
     QString visibleInputs() const {

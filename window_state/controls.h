@@ -30,7 +30,7 @@ struct TwipRect {
     int height;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::uint8_t index;            // the TextBox or OptionButton value; 0 for the command button
@@ -55,7 +55,7 @@ constexpr std::uint8_t idx(OptionButton option) { return static_cast<std::uint8_
 }  // namespace detail
 
 // In the window's control-list order.
-inline constexpr std::array<ControlSpec, 16> kControls{{
+inline constexpr std::array<ControlRow, 16> kControls{{
     {"Text3", ControlKind::TextBox, detail::idx(TextBox::Text3), "Text3", false, {1800, 600, 1215, 495}, 15},
     {"Text2", ControlKind::TextBox, detail::idx(TextBox::Text2), "Text2", false, {2520, 0, 1215, 495}, 14},
     {"Text1", ControlKind::TextBox, detail::idx(TextBox::Text1), "Text1", false, {1320, 0, 1215, 495}, 13},
@@ -75,39 +75,39 @@ inline constexpr std::array<ControlSpec, 16> kControls{{
 }};
 
 namespace detail {
-constexpr const ControlSpec& find(ControlKind kind, std::uint8_t index) {
-    for (const ControlSpec& row : kControls) {
+constexpr const ControlRow& find(ControlKind kind, std::uint8_t index) {
+    for (const ControlRow& row : kControls) {
         if (row.kind == kind && row.index == index) return row;
     }
     return kControls.front();  // unreachable: every enumerator has a row (checked below)
 }
 }  // namespace detail
 
-constexpr const ControlSpec& specOf(TextBox box) { return detail::find(ControlKind::TextBox, detail::idx(box)); }
-constexpr const ControlSpec& specOf(OptionButton option) {
+constexpr const ControlRow& rowOf(TextBox box) { return detail::find(ControlKind::TextBox, detail::idx(box)); }
+constexpr const ControlRow& rowOf(OptionButton option) {
     return detail::find(ControlKind::OptionButton, detail::idx(option));
 }
-constexpr const ControlSpec& commandButtonSpec() { return detail::find(ControlKind::CommandButton, 0); }
+constexpr const ControlRow& commandButtonRow() { return detail::find(ControlKind::CommandButton, 0); }
 
 namespace detail {
 constexpr bool everyControlHasItsRow() {
     for (std::uint8_t i = 0; i < kTextBoxCount; ++i) {
-        const ControlSpec& row = specOf(static_cast<TextBox>(i));
+        const ControlRow& row = rowOf(static_cast<TextBox>(i));
         if (row.kind != ControlKind::TextBox || row.index != i) return false;
     }
     for (std::uint8_t i = 0; i < kOptionCount; ++i) {
-        const ControlSpec& row = specOf(static_cast<OptionButton>(i));
+        const ControlRow& row = rowOf(static_cast<OptionButton>(i));
         if (row.kind != ControlKind::OptionButton || row.index != i) return false;
     }
-    return commandButtonSpec().kind == ControlKind::CommandButton;
+    return commandButtonRow().kind == ControlKind::CommandButton;
 }
 static_assert(everyControlHasItsRow());
 }  // namespace detail
 
-constexpr std::string_view nameOf(TextBox box) { return specOf(box).name; }
-constexpr std::string_view nameOf(OptionButton option) { return specOf(option).name; }
+constexpr std::string_view nameOf(TextBox box) { return rowOf(box).name; }
+constexpr std::string_view nameOf(OptionButton option) { return rowOf(option).name; }
 
 // The text a run writes back into an input box when it ends is the box's initial text.
-constexpr std::string_view placeholderOf(TextBox box) { return specOf(box).initialText; }
+constexpr std::string_view placeholderOf(TextBox box) { return rowOf(box).initialText; }
 
 }  // namespace combicalc

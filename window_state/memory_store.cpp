@@ -1,10 +1,10 @@
-#include "window/memory_store.h"
+#include "window_state/memory_store.h"
 
 namespace combicalc {
 
 MemoryStore::MemoryStore() {
     for (std::size_t i = 0; i < kTextBoxCount; ++i) {
-        const ControlSpec& row = specOf(static_cast<TextBox>(i));
+        const ControlRow& row = rowOf(static_cast<TextBox>(i));
         texts_[i] = row.initialText;
         visible_[i] = row.initiallyVisible;
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/controls.h"
+#include "window_state/controls.h"
 
 namespace combicalc {
 

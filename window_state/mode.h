@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "window/controls.h"
+#include "window_state/controls.h"
 
 namespace combicalc {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/controls.h"
+#include "window_state/controls.h"
 
 namespace combicalc {
 

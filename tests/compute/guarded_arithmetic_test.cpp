@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GuardedOperation,
         Operation{"HugeQuotientPasses", guardedDiv, 1e308, 1e-308, std::nullopt},
         Operation{"UnderflowIsNoFault", guardedMul, 1e-200, 1e-200, std::nullopt},
         Operation{"DenormalIsNoFault", guardedDiv, DBL_MIN, 4, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(GuardedArithmetic, KeepsBeyondRangeResultsExact) {
     FaultFlags flags;
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Power,
         PowerCase{"ZeroToNegativePower", 0, -2, Fault::DivisionByZero},
         PowerCase{"Overflow", 10, 400, Fault::Overflow},
         PowerCase{"InfinityIsExact", kInf, 2, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Countdown {
     const char* name;
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CountdownContinues,
         Countdown{"NegativeX", -3, 1, true},
         Countdown{"DifferenceBeyondRange", -DBL_MAX, DBL_MAX, true},
         Countdown{"InfiniteY", 5, kInf, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CountdownContinues, FaultsOnInfinityMinusInfinity) {
     FaultFlags flags;

@@ -1,4 +1,4 @@
-#include "compute/errors.h"
+#include "window_state/errors.h"
 
 #include <cstddef>
 

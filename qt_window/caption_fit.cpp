@@ -1,4 +1,4 @@
-#include "window/caption_fit.h"
+#include "qt_window/caption_fit.h"
 
 #include <QFontMetrics>
 #include <QRadioButton>

@@ -7,18 +7,18 @@
 #include <utility>
 #include <vector>
 
-#include "compute/errors.h"
+#include "window_state/errors.h"
 #include "tests/support/run_case.h"
 #include "tests/support/store_decorators.h"
 
 namespace combicalc {
 namespace {
 
-using testing::runOn;
-using testing::runWith;
-using testing::windowWith;
+using test_support::runOn;
+using test_support::runWith;
+using test_support::windowWith;
 
-const testing::Typed kEveryBoxTyped = {{TextBox::x, "5"},     {TextBox::y, "2"},     {TextBox::z, "2"},
+const test_support::Typed kEveryBoxTyped = {{TextBox::x, "5"},     {TextBox::y, "2"},     {TextBox::z, "2"},
                                       {TextBox::w, "1"},     {TextBox::a, "42"},    {TextBox::Text1, "t1"},
                                       {TextBox::Text2, "t2"}, {TextBox::Text3, "t3"}};
 
@@ -28,12 +28,12 @@ TEST_P(WithoutAMode, MakesEveryPassAndOnlyResetsTheInputs) {
     const auto outcome = runWith(GetParam(), kEveryBoxTyped);
     EXPECT_EQ(outcome.kind, "ok");
     EXPECT_EQ(outcome.passes, 1000U);
-    EXPECT_EQ(outcome.texts, (testing::BoxTexts{"Field 1", "Field 2", "Field 3", "Field 4", "42", "t1", "t2", "t3"}));
+    EXPECT_EQ(outcome.texts, (test_support::BoxTexts{"Field 1", "Field 2", "Field 3", "Field 4", "42", "t1", "t2", "t3"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, WithoutAMode,
     ::testing::Values(std::nullopt, OptionButton::Option5, OptionButton::Option6, OptionButton::Option7),
-    [](const auto& info) { return info.param ? std::string(nameOf(*info.param)) : std::string("None"); });
+    [](const auto& row) { return row.param ? std::string(nameOf(*row.param)) : std::string("None"); });
 
 TEST(Run, FailureEndsTheRunWithoutReset) {
     const auto outcome = runWith(OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "two"}, {TextBox::z, "9"}});
@@ -91,7 +91,7 @@ TEST(Run, FindsTheModeAfreshOnEveryPass) {
 struct FailingCallCase {
     const char* name;
     OptionButton option;
-    testing::Typed typed;
+    test_support::Typed typed;
 };
 
 class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
@@ -100,21 +100,21 @@ class ControlCallFailure : public ::testing::TestWithParam<FailingCallCase> {};
 // after it is written, in particular no placeholder, and the next run works as usual.
 TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
     MemoryStore reference = windowWith(GetParam().option, GetParam().typed);
-    const testing::BoxTexts before = testing::textsOf(reference);
-    testing::WatchingStore clean(reference);
+    const test_support::BoxTexts before = test_support::textsOf(reference);
+    test_support::WatchingStore clean(reference);
     run(clean, ".");
     ASSERT_GT(clean.calls(), 10U);
 
     for (std::size_t k = 1; k <= clean.calls(); ++k) {
         MemoryStore store = windowWith(GetParam().option, GetParam().typed);
-        testing::WatchingStore failing(store, k);
+        test_support::WatchingStore failing(store, k);
         EXPECT_THROW(run(failing, "."), ControlCallError) << "call " << k;
 
-        testing::BoxTexts expected = before;
-        for (const testing::Write& write : clean.writes()) {
+        test_support::BoxTexts expected = before;
+        for (const test_support::Write& write : clean.writes()) {
             if (write.call < k) expected[static_cast<std::size_t>(write.box)] = write.text;
         }
-        EXPECT_EQ(testing::textsOf(store), expected) << "call " << k;
+        EXPECT_EQ(test_support::textsOf(store), expected) << "call " << k;
 
         // The failure leaves nothing behind but texts: typed in again, the next run computes.
         for (const auto& [box, text] : GetParam().typed) store.setText(box, text);
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ControlCallFailure,
                       FailingCallCase{"nCr", OptionButton::Option3, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
                       FailingCallCase{"TwoOutcomes", OptionButton::Option4,
                                       {{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_STREQ(ConversionError(TextBox::x, "Field 1").what(), "Conversion error: box x holds \"Field 1\", which is not a number");

@@ -1,4 +1,4 @@
-#include "window/mode_selection.h"
+#include "window_state/mode_selection.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/support/store_decorators.h"
-#include "window/memory_store.h"
+#include "window_state/memory_store.h"
 
 namespace combicalc {
 namespace {
@@ -30,7 +30,7 @@ TEST_P(ModeSelection, SetsAllFourInputsInOrderAndNothingElse) {
     MemoryStore store;
     store.setVisible(TextBox::y, false);  // whatever an earlier click left
     store.setText(TextBox::z, "typed");
-    testing::WatchingStore watched(store);
+    test_support::WatchingStore watched(store);
     selectMode(watched, GetParam().mode);
     EXPECT_EQ(watched.actions(), (std::vector<std::string>{"show or hide box x", "show or hide box y", "show or hide box z",
                                                            "show or hide box w"}));
@@ -43,11 +43,11 @@ TEST_P(ModeSelection, SetsAllFourInputsInOrderAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(Modes, ModeSelection,
     ::testing::Values(Shown{Mode::Factorial, "x"}, Shown{Mode::nPr, "xy"}, Shown{Mode::nCr, "xy"},
                       Shown{Mode::TwoOutcomes, "xyzw"}),
-    [](const auto& info) { return std::string(specOf(optionFor(info.param.mode)).name); });
+    [](const auto& row) { return std::string(rowOf(optionFor(row.param.mode)).name); });
 
 TEST(ModeSelection, AFailedCallKeepsTheBoxesAlreadyChanged) {
     MemoryStore store;
-    testing::WatchingStore failing(store, 3);
+    test_support::WatchingStore failing(store, 3);
     EXPECT_THROW(selectMode(failing, Mode::Factorial), ControlCallError);
     EXPECT_EQ(shownInputs(store), "xzw");  // y hidden, then the call on z failed
 }

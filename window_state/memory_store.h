@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "window/field_store.h"
+#include "window_state/field_store.h"
 
 namespace combicalc {
 

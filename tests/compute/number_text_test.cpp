@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, WriteNumber,
         Written{"SmallestDenormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
         Written{"Infinity", kInf, "Infinity"},
         Written{"MinusInfinity", -kInf, "-Infinity"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WriteNumber, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(formatNumber(1.875, ","), "1,875");
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadAccepted,
         Read{"Infinity", "Infinity", kInf},
         Read{"MinusInfinity", "-Infinity", -kInf},
         Read{"SpacedInfinity", " Infinity ", kInf}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Rejected {
     const char* name;
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadRejected,
         Rejected{"ArabicIndicDigit", "\xD9\xA5"},
         Rejected{"EmbeddedNul", std::string("5\0" "5", 3)},
         Rejected{"TooLong", std::string(kMaxNumberTextLength + 1, '1')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadNumber, FollowsTheGivenDecimalSeparator) {
     EXPECT_EQ(parseNumber("1,875", ","), 1.875);

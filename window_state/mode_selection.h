@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/field_store.h"
-#include "window/mode.h"
+#include "window_state/field_store.h"
+#include "window_state/mode.h"
 
 namespace combicalc {
 

@@ -16,7 +16,7 @@
 namespace combicalc {
 namespace {
 
-using testing::runWith;
+using test_support::runWith;
 
 struct Result {
     const char* name;
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Factorial, ModeResult,
         Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
         Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
         Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "ok", "Infinity", 1000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(nPr, ModeResult,
     ::testing::Values(
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(nPr, ModeResult,
         Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
         Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
         Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(nCr, ModeResult,
     ::testing::Values(
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(nCr, ModeResult,
         Result{"RFraction", C, "5", "2.5", "", "", "ok", "32", 4},
         Result{"TypedZAndWIgnored", C, "6", "3", "abc", "", "ok", "20", 4},
         Result{"NumeratorOverflows", C, "400", "200", "", "", "arithmetic:invalid", "Answer", 201}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(TwoOutcomes, ModeResult,
     ::testing::Values(
@@ -98,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(TwoOutcomes, ModeResult,
         Result{"BadWFoundLast", T, "5", "2", "2", "", "conversion", "Answer", 3},
         Result{"IntermediateOverflows", T, "1E308", "-1E308", "2", "1", "arithmetic:overflow", "Answer", 1},
         Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The texts after each pass, as the pass-by-pass tables give them.
 using PassTable = std::vector<std::vector<std::pair<TextBox, const char*>>>;
 
-testing::WatchingStore::Snapshots passesOf(OptionButton option, const testing::Typed& typed) {
-    MemoryStore store = testing::windowWith(option, typed);
-    testing::WatchingStore watched(store);
+test_support::WatchingStore::Snapshots passesOf(OptionButton option, const test_support::Typed& typed) {
+    MemoryStore store = test_support::windowWith(option, typed);
+    test_support::WatchingStore watched(store);
     try {
         run(watched, ".");
     } catch (const RunError&) {
@@ -113,7 +113,7 @@ testing::WatchingStore::Snapshots passesOf(OptionButton option, const testing::T
     return watched.snapshots();
 }
 
-void expectPasses(OptionButton option, const testing::Typed& typed, std::size_t passes, const PassTable& table) {
+void expectPasses(OptionButton option, const test_support::Typed& typed, std::size_t passes, const PassTable& table) {
     const auto snapshots = passesOf(option, typed);
     ASSERT_EQ(snapshots.size(), passes);
     for (std::size_t pass = 1; pass <= table.size(); ++pass) {
@@ -219,7 +219,7 @@ TEST(CrossCheck, FactorialsUpToTwenty) {
 TEST(CrossCheck, SelectionsAndCombinationsUpToThirty) {
     for (unsigned n = 0; n <= 30; ++n) {
         for (unsigned r = 0; r <= n; ++r) {
-            const testing::Typed typed = {{TextBox::x, std::to_string(n)}, {TextBox::y, std::to_string(r)}};
+            const test_support::Typed typed = {{TextBox::x, std::to_string(n)}, {TextBox::y, std::to_string(r)}};
             const std::string what = std::to_string(n) + ", " + std::to_string(r);
             const Exact selections = fallingFactorial(n, r);
             const bool fits = toDouble(selections) < kFifteenDigits;

@@ -1,5 +1,4 @@
-#include "window/mode_selection.h"
-
+#include "window_state/mode_selection.h"
 
 namespace combicalc {
 
@@ -12,7 +11,7 @@ struct InputVisibility {
 constexpr InputVisibility inputsOf(Mode mode) {
     switch (mode) {
         case Mode::Factorial: return {true, false, false, false};
-        case Mode::nPr: return {true, true, false, false};
+        case Mode::nPr:
         case Mode::nCr: return {true, true, false, false};
         case Mode::TwoOutcomes: return {true, true, true, true};
     }

@@ -1,0 +1,53 @@
+#pragma once
+
+// The calculator's window: the sixteen controls of the control table laid out at their
+// twip positions, and the five Click handlers, which work on the controls through a
+// FieldStore.
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "qt_window/widget_store.h"
+#include "window_state/mode.h"
+
+class QPushButton;
+class QRadioButton;
+
+namespace combicalc {
+
+struct ControlRow;
+
+class Form1 : public QWidget {
+public:
+    // `logicalDpi` sizes the twip layout; `decimalSeparator` is the user's, for the
+    // numbers a run reads and writes.
+    Form1(double logicalDpi, std::string decimalSeparator);
+
+protected:
+    // The handlers' only way to the controls. Tests put a store in between that watches or
+    // breaks the calls.
+    virtual FieldStore& fields() { return store_; }
+
+private:
+    QWidget* createTextBox(const ControlRow& row);
+    QWidget* createOptionButton(const ControlRow& row);
+    QWidget* createStartButton(const ControlRow& row);
+    void fitOptionCaptions();
+    void connectHandlers();
+
+    void startClicked();
+    void modeSelected(Mode mode);
+    // Runs a Click handler; an error ends it where it occurred and is reported, and the
+    // window stays open with whatever the handler wrote so far.
+    void handle(const std::function<void()>& handler);
+
+    std::string decimalSeparator_;
+    WidgetStore store_;
+    std::array<QRadioButton*, kOptionCount> options_{};
+    QPushButton* start_ = nullptr;
+};
+
+}  // namespace combicalc
