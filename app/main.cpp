@@ -33,8 +33,7 @@ int main(int argc, char* argv[]) {
     // themes here would cost a quarter of the start-up.
     QApplication::setDesktopFileName("combicalc");
 
-    combicalc::Form1 window(QGuiApplication::primaryScreen()->logicalDotsPerInch(),
-                            QLocale().decimalPoint().toStdString());
+    combicalc::Form1 window(QGuiApplication::primaryScreen()->logicalDotsPerInch(), QLocale().decimalPoint().toStdString());
     window.show();
     return QApplication::exec();
 }

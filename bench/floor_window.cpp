@@ -13,9 +13,9 @@
 #include <cstring>
 #include <span>
 
-#include "window_state/controls.h"
 #include "qt_window/qt_text.h"
 #include "qt_window/twips.h"
+#include "window_state/controls.h"
 
 using namespace combicalc;
 

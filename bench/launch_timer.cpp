@@ -89,8 +89,12 @@ int main(int argc, char* argv[]) {
     const double floorTime = median(times[0]);
     const long floorPeak = median(peaks[0]);
     for (int p = 0; p < programs; ++p) {
-        std::printf("%-40s %14.1f %8.2f %14ld %8.2f\n", argv[2 + p], median(times[p]), median(times[p]) / floorTime,
-                    median(peaks[p]), static_cast<double>(median(peaks[p])) / static_cast<double>(floorPeak));
+        std::printf("%-40s %14.1f %8.2f %14ld %8.2f\n",
+                    argv[2 + p],
+                    median(times[p]),
+                    median(times[p]) / floorTime,
+                    median(peaks[p]),
+                    static_cast<double>(median(peaks[p])) / static_cast<double>(floorPeak));
     }
     XCloseDisplay(display);
     return 0;

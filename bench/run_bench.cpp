@@ -16,8 +16,8 @@
 #include "compute/number_text.h"
 #include "compute/run.h"
 #include "qt_window/form1.h"
-#include "window_state/memory_store.h"
 #include "qt_window/qt_text.h"
+#include "window_state/memory_store.h"
 
 namespace combicalc {
 namespace {

@@ -1,7 +1,7 @@
 #include "compute/fields.h"
 
-#include "window_state/errors.h"
 #include "compute/number_text.h"
+#include "window_state/errors.h"
 
 namespace combicalc {
 
@@ -16,9 +16,7 @@ double Fields::convert(const FetchedText& fetched) const {
     throw ConversionError(fetched.box, fetched.text);
 }
 
-void Fields::writeNumber(TextBox box, Wide value) {
-    setText(box, formatNumber(narrow(value, flags_), decimalSeparator_));
-}
+void Fields::writeNumber(TextBox box, Wide value) { setText(box, formatNumber(narrow(value, flags_), decimalSeparator_)); }
 
 void Fields::setText(TextBox box, std::string_view text) {
     store_.setText(box, text);

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string_view>
 
-#include "window_state/errors.h"
 #include "compute/run.h"
+#include "window_state/errors.h"
 #include "window_state/memory_store.h"
 
 using namespace combicalc;

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-#include "window_state/controls.h"
 #include "qt_window/qt_text.h"
+#include "window_state/controls.h"
 
 namespace combicalc {
 
@@ -15,8 +15,7 @@ namespace {
 class ErrorBox final : public QMessageBox {
 public:
     ErrorBox(QWidget* window, const QString& message)
-        : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message,
-                      QMessageBox::Ok, window) {
+        : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message, QMessageBox::Ok, window) {
         setObjectName("errorReport");
         setAccessibleName("Error report");
     }

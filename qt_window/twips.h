@@ -25,7 +25,9 @@ struct PixelRect {
 inline PixelRect toPixels(const TwipRect& rect, double logicalDpi) {
     const int left = twipsToPixels(rect.left, logicalDpi);
     const int top = twipsToPixels(rect.top, logicalDpi);
-    return {left, top, twipsToPixels(rect.left + rect.width, logicalDpi) - left,
+    return {left,
+            top,
+            twipsToPixels(rect.left + rect.width, logicalDpi) - left,
             twipsToPixels(rect.top + rect.height, logicalDpi) - top};
 }
 

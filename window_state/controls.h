@@ -84,9 +84,7 @@ constexpr const ControlRow& find(ControlKind kind, std::uint8_t index) {
 }  // namespace detail
 
 constexpr const ControlRow& rowOf(TextBox box) { return detail::find(ControlKind::TextBox, detail::idx(box)); }
-constexpr const ControlRow& rowOf(OptionButton option) {
-    return detail::find(ControlKind::OptionButton, detail::idx(option));
-}
+constexpr const ControlRow& rowOf(OptionButton option) { return detail::find(ControlKind::OptionButton, detail::idx(option)); }
 constexpr const ControlRow& commandButtonRow() { return detail::find(ControlKind::CommandButton, 0); }
 
 namespace detail {

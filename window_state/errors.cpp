@@ -44,8 +44,7 @@ std::string_view describe(Fault fault) {
     return "unknown fault";
 }
 
-ConversionError::ConversionError(TextBox box, std::string_view text)
-    : RunError(conversionMessage(box, text)), box_(box) {}
+ConversionError::ConversionError(TextBox box, std::string_view text) : RunError(conversionMessage(box, text)), box_(box) {}
 
 ArithmeticFault::ArithmeticFault(Fault fault)
     : RunError(std::string("Arithmetic fault: ").append(describe(fault))), fault_(fault) {}

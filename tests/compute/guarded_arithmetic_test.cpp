@@ -38,22 +38,22 @@ TEST_P(GuardedOperation, FaultsOnlyWhereIeeeFlagsSaySo) {
     EXPECT_EQ(faultOf([&] { row.op(row.a, row.b, flags); }), row.fault);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GuardedOperation,
-    ::testing::Values(
-        Operation{"OneByZero", guardedDiv, 1, 0, Fault::DivisionByZero},
-        Operation{"MinusOneByMinusZero", guardedDiv, -1, -0.0, Fault::DivisionByZero},
-        Operation{"ZeroByZero", guardedDiv, 0, 0, Fault::InvalidOperation},
-        Operation{"InfinityByInfinity", guardedDiv, kInf, kInf, Fault::InvalidOperation},
-        Operation{"InfinityByZeroIsExact", guardedDiv, kInf, 0, std::nullopt},
-        Operation{"InfinityMinusInfinity", guardedSub, kInf, kInf, Fault::InvalidOperation},
-        Operation{"ZeroTimesInfinity", guardedMul, 0, kInf, Fault::InvalidOperation},
-        Operation{"InfinityTimesTwoIsExact", guardedMul, kInf, 2, std::nullopt},
-        Operation{"BeyondDoubleRangePasses", guardedMul, 1e200, 1e200, std::nullopt},
-        Operation{"HugeDifferencePasses", guardedSub, DBL_MAX, -DBL_MAX, std::nullopt},
-        Operation{"HugeQuotientPasses", guardedDiv, 1e308, 1e-308, std::nullopt},
-        Operation{"UnderflowIsNoFault", guardedMul, 1e-200, 1e-200, std::nullopt},
-        Operation{"DenormalIsNoFault", guardedDiv, DBL_MIN, 4, std::nullopt}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         GuardedOperation,
+                         ::testing::Values(Operation{"OneByZero", guardedDiv, 1, 0, Fault::DivisionByZero},
+                                           Operation{"MinusOneByMinusZero", guardedDiv, -1, -0.0, Fault::DivisionByZero},
+                                           Operation{"ZeroByZero", guardedDiv, 0, 0, Fault::InvalidOperation},
+                                           Operation{"InfinityByInfinity", guardedDiv, kInf, kInf, Fault::InvalidOperation},
+                                           Operation{"InfinityByZeroIsExact", guardedDiv, kInf, 0, std::nullopt},
+                                           Operation{"InfinityMinusInfinity", guardedSub, kInf, kInf, Fault::InvalidOperation},
+                                           Operation{"ZeroTimesInfinity", guardedMul, 0, kInf, Fault::InvalidOperation},
+                                           Operation{"InfinityTimesTwoIsExact", guardedMul, kInf, 2, std::nullopt},
+                                           Operation{"BeyondDoubleRangePasses", guardedMul, 1e200, 1e200, std::nullopt},
+                                           Operation{"HugeDifferencePasses", guardedSub, DBL_MAX, -DBL_MAX, std::nullopt},
+                                           Operation{"HugeQuotientPasses", guardedDiv, 1e308, 1e-308, std::nullopt},
+                                           Operation{"UnderflowIsNoFault", guardedMul, 1e-200, 1e-200, std::nullopt},
+                                           Operation{"DenormalIsNoFault", guardedDiv, DBL_MIN, 4, std::nullopt}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(GuardedArithmetic, KeepsBeyondRangeResultsExact) {
     FaultFlags flags;
@@ -108,17 +108,17 @@ TEST_P(Power, RaisesTheMatchingFlag) {
     EXPECT_EQ(faultOf([&] { guardedMul(1, 1, flags); }), GetParam().fault);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Power,
-    ::testing::Values(
-        PowerCase{"Ordinary", 0.5, 3, std::nullopt},
-        PowerCase{"NegativeBaseWholeExponent", -0.5, 3, std::nullopt},
-        PowerCase{"ZeroToZero", 0, 0, std::nullopt},
-        PowerCase{"Underflow", 0.5, 5000, std::nullopt},
-        PowerCase{"NegativeBaseFractionalExponent", -0.5, 2.5, Fault::InvalidOperation},
-        PowerCase{"ZeroToNegativePower", 0, -2, Fault::DivisionByZero},
-        PowerCase{"Overflow", 10, 400, Fault::Overflow},
-        PowerCase{"InfinityIsExact", kInf, 2, std::nullopt}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         Power,
+                         ::testing::Values(PowerCase{"Ordinary", 0.5, 3, std::nullopt},
+                                           PowerCase{"NegativeBaseWholeExponent", -0.5, 3, std::nullopt},
+                                           PowerCase{"ZeroToZero", 0, 0, std::nullopt},
+                                           PowerCase{"Underflow", 0.5, 5000, std::nullopt},
+                                           PowerCase{"NegativeBaseFractionalExponent", -0.5, 2.5, Fault::InvalidOperation},
+                                           PowerCase{"ZeroToNegativePower", 0, -2, Fault::DivisionByZero},
+                                           PowerCase{"Overflow", 10, 400, Fault::Overflow},
+                                           PowerCase{"InfinityIsExact", kInf, 2, std::nullopt}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct Countdown {
     const char* name;
@@ -134,17 +134,17 @@ TEST_P(CountdownContinues, ComparesTheDifference) {
     EXPECT_EQ(countdownContinues(GetParam().x, GetParam().y, flags), GetParam().continues);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CountdownContinues,
-    ::testing::Values(
-        Countdown{"PositiveY", 5, 2, true},
-        Countdown{"ZeroY", 3, 0, false},
-        Countdown{"NegativeY", 5, -1, false},
-        Countdown{"YLostBesideX", 1e20, 1, false},
-        Countdown{"FractionalY", 5, 0.5, true},
-        Countdown{"NegativeX", -3, 1, true},
-        Countdown{"DifferenceBeyondRange", -DBL_MAX, DBL_MAX, true},
-        Countdown{"InfiniteY", 5, kInf, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         CountdownContinues,
+                         ::testing::Values(Countdown{"PositiveY", 5, 2, true},
+                                           Countdown{"ZeroY", 3, 0, false},
+                                           Countdown{"NegativeY", 5, -1, false},
+                                           Countdown{"YLostBesideX", 1e20, 1, false},
+                                           Countdown{"FractionalY", 5, 0.5, true},
+                                           Countdown{"NegativeX", -3, 1, true},
+                                           Countdown{"DifferenceBeyondRange", -DBL_MAX, DBL_MAX, true},
+                                           Countdown{"InfiniteY", 5, kInf, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CountdownContinues, FaultsOnInfinityMinusInfinity) {
     FaultFlags flags;

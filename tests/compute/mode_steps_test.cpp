@@ -34,7 +34,8 @@ class ModeResult : public ::testing::TestWithParam<Result> {};
 
 TEST_P(ModeResult, MatchesTheWorkedExample) {
     const Result& row = GetParam();
-    const auto outcome = runWith(row.option, {{TextBox::x, row.x}, {TextBox::y, row.y}, {TextBox::z, row.z}, {TextBox::w, row.w}});
+    const auto outcome =
+        runWith(row.option, {{TextBox::x, row.x}, {TextBox::y, row.y}, {TextBox::z, row.z}, {TextBox::w, row.w}});
     EXPECT_EQ(outcome.kind, row.kind) << outcome.message;
     EXPECT_EQ(outcome.text(TextBox::a), row.answer);
     EXPECT_EQ(outcome.passes, row.passes);
@@ -45,59 +46,62 @@ constexpr auto P = OptionButton::Option2;
 constexpr auto C = OptionButton::Option3;
 constexpr auto T = OptionButton::Option4;
 
-INSTANTIATE_TEST_SUITE_P(Factorial, ModeResult,
-    ::testing::Values(
-        Result{"Five", F, "5", "", "", "", "ok", "120", 6},
-        Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
-        Result{"One", F, "1", "", "", "", "ok", "1", 2},
-        Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
-        Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
-        // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
-        // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
-        Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
-        Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
-        Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
-        Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "ok", "Infinity", 1000}),
+INSTANTIATE_TEST_SUITE_P(Factorial,
+                         ModeResult,
+                         ::testing::Values(Result{"Five", F, "5", "", "", "", "ok", "120", 6},
+                                           Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
+                                           Result{"One", F, "1", "", "", "", "ok", "1", 2},
+                                           Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
+                                           Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
+                                           // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
+                                           // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
+                                           Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
+                                           Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
+                                           Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
+                                           Result{
+                                               "InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "ok", "Infinity", 1000}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(nPr,
+                         ModeResult,
+                         ::testing::Values(Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
+                                           Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
+                                           Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
+                                           Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
+                                           Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
+                                           Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
+                                           Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
+                                           Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
+                                           Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    nCr,
+    ModeResult,
+    ::testing::Values(Result{"FiveTwo", C, "5", "2", "", "", "ok", "10", 3},
+                      Result{"RZero", C, "5", "0", "", "", "ok", "1", 1},
+                      Result{"RNegative", C, "5", "-1", "", "", "ok", "1", 1},
+                      Result{"RAboveN", C, "3", "5", "", "", "ok", "0", 6},
+                      Result{"RFraction", C, "5", "2.5", "", "", "ok", "32", 4},
+                      Result{"TypedZAndWIgnored", C, "6", "3", "abc", "", "ok", "20", 4},
+                      Result{"NumeratorOverflows", C, "400", "200", "", "", "arithmetic:invalid", "Answer", 201}),
     [](const auto& row) { return std::string(row.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(nPr, ModeResult,
-    ::testing::Values(
-        Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
-        Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
-        Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
-        Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
-        Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
-        Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
-        Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
-        Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
-        Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(nCr, ModeResult,
-    ::testing::Values(
-        Result{"FiveTwo", C, "5", "2", "", "", "ok", "10", 3},
-        Result{"RZero", C, "5", "0", "", "", "ok", "1", 1},
-        Result{"RNegative", C, "5", "-1", "", "", "ok", "1", 1},
-        Result{"RAboveN", C, "3", "5", "", "", "ok", "0", 6},
-        Result{"RFraction", C, "5", "2.5", "", "", "ok", "32", 4},
-        Result{"TypedZAndWIgnored", C, "6", "3", "abc", "", "ok", "20", 4},
-        Result{"NumeratorOverflows", C, "400", "200", "", "", "arithmetic:invalid", "Answer", 201}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(TwoOutcomes, ModeResult,
-    ::testing::Values(
-        Result{"FiveTwoHalf", T, "5", "2", "2", "1", "ok", "0.3125", 3},
-        Result{"NoSuccesses", T, "4", "0", "2", "1", "ok", "0.0625", 1},
-        Result{"Die", T, "3", "1", "6", "1", "ok", "0.347222222222222", 2},
-        Result{"AllFavourable", T, "3", "3", "6", "6", "ok", "1", 4},
-        Result{"FractionalR", T, "2.5", "1", "2", "1", "ok", "0.441941738241592", 2},
-        Result{"ZeroOutcomes", T, "5", "2", "0", "1", "arithmetic:divbyzero", "Answer", 3},
-        Result{"ZeroOfZero", T, "5", "2", "0", "0", "arithmetic:invalid", "Answer", 3},
-        Result{"NegativeChanceFractionalPower", T, "2.5", "1", "2", "3", "arithmetic:invalid", "Answer", 2},
-        Result{"BadZFoundLast", T, "5", "2", "two", "1", "conversion", "Answer", 3},
-        Result{"BadWFoundLast", T, "5", "2", "2", "", "conversion", "Answer", 3},
-        Result{"IntermediateOverflows", T, "1E308", "-1E308", "2", "1", "arithmetic:overflow", "Answer", 1},
-        Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
+INSTANTIATE_TEST_SUITE_P(
+    TwoOutcomes,
+    ModeResult,
+    ::testing::Values(Result{"FiveTwoHalf", T, "5", "2", "2", "1", "ok", "0.3125", 3},
+                      Result{"NoSuccesses", T, "4", "0", "2", "1", "ok", "0.0625", 1},
+                      Result{"Die", T, "3", "1", "6", "1", "ok", "0.347222222222222", 2},
+                      Result{"AllFavourable", T, "3", "3", "6", "6", "ok", "1", 4},
+                      Result{"FractionalR", T, "2.5", "1", "2", "1", "ok", "0.441941738241592", 2},
+                      Result{"ZeroOutcomes", T, "5", "2", "0", "1", "arithmetic:divbyzero", "Answer", 3},
+                      Result{"ZeroOfZero", T, "5", "2", "0", "0", "arithmetic:invalid", "Answer", 3},
+                      Result{"NegativeChanceFractionalPower", T, "2.5", "1", "2", "3", "arithmetic:invalid", "Answer", 2},
+                      Result{"BadZFoundLast", T, "5", "2", "two", "1", "conversion", "Answer", 3},
+                      Result{"BadWFoundLast", T, "5", "2", "2", "", "conversion", "Answer", 3},
+                      Result{"IntermediateOverflows", T, "1E308", "-1E308", "2", "1", "arithmetic:overflow", "Answer", 1},
+                      Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The texts after each pass, as the pass-by-pass tables give them.
@@ -118,26 +122,34 @@ void expectPasses(OptionButton option, const test_support::Typed& typed, std::si
     ASSERT_EQ(snapshots.size(), passes);
     for (std::size_t pass = 1; pass <= table.size(); ++pass) {
         for (const auto& [box, text] : table[pass - 1]) {
-            EXPECT_EQ(snapshots.at(pass)[static_cast<std::size_t>(box)], text) << "after pass " << pass << ", box " << nameOf(box);
+            EXPECT_EQ(snapshots.at(pass)[static_cast<std::size_t>(box)], text)
+                << "after pass " << pass << ", box " << nameOf(box);
         }
     }
 }
 
 TEST(PassByPass, FactorialOfFive) {
     using enum TextBox;
-    expectPasses(OptionButton::Option1, {{x, "5"}}, 6,
-                 {{{a, "5"}, {x, "4"}}, {{a, "20"}, {x, "3"}}, {{a, "60"}, {x, "2"}}, {{a, "120"}, {x, "1"}}, {{a, "120"}, {x, "0"}}});
+    expectPasses(
+        OptionButton::Option1,
+        {{x, "5"}},
+        6,
+        {{{a, "5"}, {x, "4"}}, {{a, "20"}, {x, "3"}}, {{a, "60"}, {x, "2"}}, {{a, "120"}, {x, "1"}}, {{a, "120"}, {x, "0"}}});
 }
 
 TEST(PassByPass, nCrOfFiveAndTwo) {
     using enum TextBox;
-    expectPasses(OptionButton::Option3, {{x, "5"}, {y, "2"}}, 3,
+    expectPasses(OptionButton::Option3,
+                 {{x, "5"}, {y, "2"}},
+                 3,
                  {{{w, "2"}, {z, "5"}, {x, "4"}, {y, "1"}}, {{w, "2"}, {z, "20"}, {x, "3"}, {y, "0"}}});
 }
 
 TEST(PassByPass, TwoOutcomesOfFiveAndTwo) {
     using enum TextBox;
-    expectPasses(OptionButton::Option4, {{x, "5"}, {y, "2"}, {z, "2"}, {w, "1"}}, 3,
+    expectPasses(OptionButton::Option4,
+                 {{x, "5"}, {y, "2"}, {z, "2"}, {w, "1"}},
+                 3,
                  {{{Text1, "5"}, {Text2, "2"}, {x, "4"}, {y, "1"}}, {{Text1, "20"}, {Text2, "2"}, {x, "3"}, {y, "0"}}});
 }
 
@@ -254,11 +266,13 @@ TEST(CrossCheck, BinomialProbabilitiesAgainstExactFractions) {
         for (unsigned r = 0; r <= n; ++r) {
             for (unsigned z : {2U, 3U, 6U}) {
                 for (unsigned w = 0; w <= z; ++w) {
-                    const auto outcome = runWith(OptionButton::Option4, {{TextBox::x, std::to_string(n)},
-                                                                         {TextBox::y, std::to_string(r)},
-                                                                         {TextBox::z, std::to_string(z)},
-                                                                         {TextBox::w, std::to_string(w)}});
-                    const std::string what = std::to_string(n) + " " + std::to_string(r) + " " + std::to_string(z) + " " + std::to_string(w);
+                    const auto outcome = runWith(OptionButton::Option4,
+                                                 {{TextBox::x, std::to_string(n)},
+                                                  {TextBox::y, std::to_string(r)},
+                                                  {TextBox::z, std::to_string(z)},
+                                                  {TextBox::w, std::to_string(w)}});
+                    const std::string what =
+                        std::to_string(n) + " " + std::to_string(r) + " " + std::to_string(z) + " " + std::to_string(w);
                     ASSERT_EQ(outcome.kind, "ok") << what << ": " << outcome.message;
                     const auto answer = parseNumber(outcome.text(TextBox::a), ".");
                     ASSERT_TRUE(answer.has_value()) << what;

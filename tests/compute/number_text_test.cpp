@@ -24,31 +24,34 @@ class WriteNumber : public ::testing::TestWithParam<Written> {};
 
 TEST_P(WriteNumber, ShowsAtMostFifteenDigits) { EXPECT_EQ(formatNumber(GetParam().value, "."), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(Texts, WriteNumber,
-    ::testing::Values(
-        Written{"Zero", 0.0, "0"},
-        Written{"NegativeZero", -0.0, "0"},
-        Written{"One", 1.0, "1"},
-        Written{"WholeNumber", 120.0, "120"},
-        Written{"TenFactorial", 3628800.0, "3628800"},
-        Written{"Negative", -2.5, "-2.5"},
-        Written{"Fraction", 0.3125, "0.3125"},
-        Written{"RoundedToFifteenDigits", 1.0 / 3.0, "0.333333333333333"},
-        Written{"LargestPlainWhole", 999999999999999.0, "999999999999999"},
-        Written{"FirstExponentForm", 1e15, "1E+15"},
-        Written{"SmallExponentForm", 1e-5, "1E-05"},
-        Written{"PlainSmall", 0.0001, "0.0001"},
-        Written{"OneSeventyFactorial", 7.257415615307994e306, "7.25741561530799E+306"},
-        Written{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
-        Written{"SmallestDenormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
-        Written{"Infinity", kInf, "Infinity"},
-        Written{"MinusInfinity", -kInf, "-Infinity"}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts,
+    WriteNumber,
+    ::testing::Values(Written{"Zero", 0.0, "0"},
+                      Written{"NegativeZero", -0.0, "0"},
+                      Written{"One", 1.0, "1"},
+                      Written{"WholeNumber", 120.0, "120"},
+                      Written{"TenFactorial", 3628800.0, "3628800"},
+                      Written{"Negative", -2.5, "-2.5"},
+                      Written{"Fraction", 0.3125, "0.3125"},
+                      Written{"RoundedToFifteenDigits", 1.0 / 3.0, "0.333333333333333"},
+                      Written{"LargestPlainWhole", 999999999999999.0, "999999999999999"},
+                      Written{"FirstExponentForm", 1e15, "1E+15"},
+                      Written{"SmallExponentForm", 1e-5, "1E-05"},
+                      Written{"PlainSmall", 0.0001, "0.0001"},
+                      Written{"OneSeventyFactorial", 7.257415615307994e306, "7.25741561530799E+306"},
+                      Written{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+                      Written{"SmallestDenormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+                      Written{"Infinity", kInf, "Infinity"},
+                      Written{"MinusInfinity", -kInf, "-Infinity"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WriteNumber, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(formatNumber(1.875, ","), "1,875");
     EXPECT_EQ(formatNumber(7.257415615307994e306, ","), "7,25741561530799E+306");
-    EXPECT_EQ(formatNumber(2.5, "\xD9\xAB"), "2\xD9\xAB" "5");  // Arabic decimal separator, two bytes
+    EXPECT_EQ(formatNumber(2.5, "\xD9\xAB"),
+              "2\xD9\xAB"
+              "5");  // Arabic decimal separator, two bytes
 }
 
 struct Read {
@@ -65,29 +68,30 @@ TEST_P(ReadAccepted, GivesTheNumber) {
     EXPECT_EQ(*value, GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadAccepted,
-    ::testing::Values(
-        Read{"Whole", "5", 5.0},
-        Read{"Signed", "+5", 5.0},
-        Read{"Negative", "-2", -2.0},
-        Read{"Fraction", "2.5", 2.5},
-        Read{"LeadingPoint", ".5", 0.5},
-        Read{"TrailingPoint", "5.", 5.0},
-        Read{"SurroundingSpaces", "  42  ", 42.0},
-        Read{"Exponent", "1E-05", 1e-5},
-        Read{"LowerCaseExponent", "2.5e3", 2500.0},
-        Read{"PlusExponent", "7.25741561530799E+306", 7.25741561530799e306},
-        Read{"LeadingZeros", "007", 7.0},
-        Read{"BeyondDoubleRange", "1E400", kInf},
-        Read{"NegativeBeyondRange", "-1.8E308", -kInf},
-        Read{"HugeExponent", "9e99999999999999999999", kInf},
-        Read{"HugeNegativeExponent", "9e-99999999999999999999", 0.0},
-        Read{"ManyDigitsSmallExponent", "123456789012345678901234567890e-10", 12345678901234567890.1234567890},
-        Read{"BelowSmallestDenormal", "1E-400", 0.0},
-        Read{"Denormal", "4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
-        Read{"Infinity", "Infinity", kInf},
-        Read{"MinusInfinity", "-Infinity", -kInf},
-        Read{"SpacedInfinity", " Infinity ", kInf}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts,
+    ReadAccepted,
+    ::testing::Values(Read{"Whole", "5", 5.0},
+                      Read{"Signed", "+5", 5.0},
+                      Read{"Negative", "-2", -2.0},
+                      Read{"Fraction", "2.5", 2.5},
+                      Read{"LeadingPoint", ".5", 0.5},
+                      Read{"TrailingPoint", "5.", 5.0},
+                      Read{"SurroundingSpaces", "  42  ", 42.0},
+                      Read{"Exponent", "1E-05", 1e-5},
+                      Read{"LowerCaseExponent", "2.5e3", 2500.0},
+                      Read{"PlusExponent", "7.25741561530799E+306", 7.25741561530799e306},
+                      Read{"LeadingZeros", "007", 7.0},
+                      Read{"BeyondDoubleRange", "1E400", kInf},
+                      Read{"NegativeBeyondRange", "-1.8E308", -kInf},
+                      Read{"HugeExponent", "9e99999999999999999999", kInf},
+                      Read{"HugeNegativeExponent", "9e-99999999999999999999", 0.0},
+                      Read{"ManyDigitsSmallExponent", "123456789012345678901234567890e-10", 12345678901234567890.1234567890},
+                      Read{"BelowSmallestDenormal", "1E-400", 0.0},
+                      Read{"Denormal", "4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
+                      Read{"Infinity", "Infinity", kInf},
+                      Read{"MinusInfinity", "-Infinity", -kInf},
+                      Read{"SpacedInfinity", " Infinity ", kInf}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct Rejected {
@@ -99,42 +103,48 @@ class ReadRejected : public ::testing::TestWithParam<Rejected> {};
 
 TEST_P(ReadRejected, IsNotANumber) { EXPECT_FALSE(parseNumber(GetParam().text, ".").has_value()) << GetParam().text; }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadRejected,
-    ::testing::Values(
-        Rejected{"Empty", ""},
-        Rejected{"OnlySpaces", "   "},
-        Rejected{"Placeholder", "Field 1"},
-        Rejected{"AnswerPlaceholder", "Answer"},
-        Rejected{"ScratchPlaceholder", "Text1"},
-        Rejected{"LoneSign", "-"},
-        Rejected{"LonePoint", "."},
-        Rejected{"TwoPoints", "1.2.3"},
-        Rejected{"OtherSeparator", "1,5"},
-        Rejected{"GroupSeparator", "1,000"},
-        Rejected{"TrailingJunk", "12abc"},
-        Rejected{"InnerSpace", "1 2"},
-        Rejected{"DoubleSign", "--5"},
-        Rejected{"ExponentWithoutDigits", "1E"},
-        Rejected{"ExponentWithoutMantissa", "E5"},
-        Rejected{"FractionalExponent", "1E2.5"},
-        Rejected{"Hex", "0x1A"},
-        Rejected{"BasicHex", "&H1A"},
-        Rejected{"NaN", "NaN"},
-        Rejected{"LowerNan", "nan"},
-        Rejected{"SignedNan", "-NAN"},
-        Rejected{"ShortInf", "inf"},
-        Rejected{"LowerInfinity", "infinity"},
-        Rejected{"Tab", "\t5"},
-        Rejected{"ArabicIndicDigit", "\xD9\xA5"},
-        Rejected{"EmbeddedNul", std::string("5\0" "5", 3)},
-        Rejected{"TooLong", std::string(kMaxNumberTextLength + 1, '1')}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         ReadRejected,
+                         ::testing::Values(Rejected{"Empty", ""},
+                                           Rejected{"OnlySpaces", "   "},
+                                           Rejected{"Placeholder", "Field 1"},
+                                           Rejected{"AnswerPlaceholder", "Answer"},
+                                           Rejected{"ScratchPlaceholder", "Text1"},
+                                           Rejected{"LoneSign", "-"},
+                                           Rejected{"LonePoint", "."},
+                                           Rejected{"TwoPoints", "1.2.3"},
+                                           Rejected{"OtherSeparator", "1,5"},
+                                           Rejected{"GroupSeparator", "1,000"},
+                                           Rejected{"TrailingJunk", "12abc"},
+                                           Rejected{"InnerSpace", "1 2"},
+                                           Rejected{"DoubleSign", "--5"},
+                                           Rejected{"ExponentWithoutDigits", "1E"},
+                                           Rejected{"ExponentWithoutMantissa", "E5"},
+                                           Rejected{"FractionalExponent", "1E2.5"},
+                                           Rejected{"Hex", "0x1A"},
+                                           Rejected{"BasicHex", "&H1A"},
+                                           Rejected{"NaN", "NaN"},
+                                           Rejected{"LowerNan", "nan"},
+                                           Rejected{"SignedNan", "-NAN"},
+                                           Rejected{"ShortInf", "inf"},
+                                           Rejected{"LowerInfinity", "infinity"},
+                                           Rejected{"Tab", "\t5"},
+                                           Rejected{"ArabicIndicDigit", "\xD9\xA5"},
+                                           Rejected{"EmbeddedNul",
+                                                    std::string("5\0"
+                                                                "5",
+                                                                3)},
+                                           Rejected{"TooLong", std::string(kMaxNumberTextLength + 1, '1')}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadNumber, FollowsTheGivenDecimalSeparator) {
     EXPECT_EQ(parseNumber("1,875", ","), 1.875);
     EXPECT_EQ(parseNumber("-1,5E+3", ","), -1500.0);
     EXPECT_FALSE(parseNumber("1.875", ",").has_value());
-    EXPECT_EQ(parseNumber("2\xD9\xAB" "5", "\xD9\xAB"), 2.5);
+    EXPECT_EQ(parseNumber("2\xD9\xAB"
+                          "5",
+                          "\xD9\xAB"),
+              2.5);
     EXPECT_FALSE(parseNumber("2\xD9", "\xD9\xAB").has_value());  // half a separator
 }
 

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "window_state/errors.h"
 #include "tests/support/run_case.h"
 #include "tests/support/store_decorators.h"
+#include "window_state/errors.h"
 
 namespace combicalc {
 namespace {
@@ -18,9 +18,14 @@ using test_support::runOn;
 using test_support::runWith;
 using test_support::windowWith;
 
-const test_support::Typed kEveryBoxTyped = {{TextBox::x, "5"},     {TextBox::y, "2"},     {TextBox::z, "2"},
-                                      {TextBox::w, "1"},     {TextBox::a, "42"},    {TextBox::Text1, "t1"},
-                                      {TextBox::Text2, "t2"}, {TextBox::Text3, "t3"}};
+const test_support::Typed kEveryBoxTyped = {{TextBox::x, "5"},
+                                            {TextBox::y, "2"},
+                                            {TextBox::z, "2"},
+                                            {TextBox::w, "1"},
+                                            {TextBox::a, "42"},
+                                            {TextBox::Text1, "t1"},
+                                            {TextBox::Text2, "t2"},
+                                            {TextBox::Text3, "t3"}};
 
 class WithoutAMode : public ::testing::TestWithParam<std::optional<OptionButton>> {};
 
@@ -31,9 +36,10 @@ TEST_P(WithoutAMode, MakesEveryPassAndOnlyResetsTheInputs) {
     EXPECT_EQ(outcome.texts, (test_support::BoxTexts{"Field 1", "Field 2", "Field 3", "Field 4", "42", "t1", "t2", "t3"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, WithoutAMode,
-    ::testing::Values(std::nullopt, OptionButton::Option5, OptionButton::Option6, OptionButton::Option7),
-    [](const auto& row) { return row.param ? std::string(nameOf(*row.param)) : std::string("None"); });
+INSTANTIATE_TEST_SUITE_P(Options,
+                         WithoutAMode,
+                         ::testing::Values(std::nullopt, OptionButton::Option5, OptionButton::Option6, OptionButton::Option7),
+                         [](const auto& row) { return row.param ? std::string(nameOf(*row.param)) : std::string("None"); });
 
 TEST(Run, FailureEndsTheRunWithoutReset) {
     const auto outcome = runWith(OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "two"}, {TextBox::z, "9"}});
@@ -123,16 +129,20 @@ TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ControlCallFailure,
-    ::testing::Values(FailingCallCase{"Factorial", OptionButton::Option1, {{TextBox::x, "4"}}},
-                      FailingCallCase{"nPr", OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
-                      FailingCallCase{"nCr", OptionButton::Option3, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
-                      FailingCallCase{"TwoOutcomes", OptionButton::Option4,
-                                      {{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}}}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes,
+                         ControlCallFailure,
+                         ::testing::Values(FailingCallCase{"Factorial", OptionButton::Option1, {{TextBox::x, "4"}}},
+                                           FailingCallCase{"nPr", OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
+                                           FailingCallCase{"nCr", OptionButton::Option3, {{TextBox::x, "5"}, {TextBox::y, "2"}}},
+                                           FailingCallCase{
+                                               "TwoOutcomes",
+                                               OptionButton::Option4,
+                                               {{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ErrorMessages, NameTheKindAndTheParticulars) {
-    EXPECT_STREQ(ConversionError(TextBox::x, "Field 1").what(), "Conversion error: box x holds \"Field 1\", which is not a number");
+    EXPECT_STREQ(ConversionError(TextBox::x, "Field 1").what(),
+                 "Conversion error: box x holds \"Field 1\", which is not a number");
     EXPECT_STREQ(ConversionError(TextBox::a, "").what(), "Conversion error: box a holds \"\", which is not a number");
     EXPECT_STREQ(ArithmeticFault(Fault::DivisionByZero).what(), "Arithmetic fault: division by zero");
     EXPECT_STREQ(ArithmeticFault(Fault::InvalidOperation).what(), "Arithmetic fault: invalid operation");

@@ -61,8 +61,9 @@ private slots:
     void everyCallOfEveryMode() {
         QFETCH(int, option);
         QFETCH(QString, answer);
-        const std::vector<Typed> typed = option == 0 ? std::vector<Typed>{{TextBox::x, "4"}}
-                                                     : std::vector<Typed>{{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}};
+        const std::vector<Typed> typed =
+            option == 0 ? std::vector<Typed>{{TextBox::x, "4"}}
+                        : std::vector<Typed>{{TextBox::x, "5"}, {TextBox::y, "2"}, {TextBox::z, "2"}, {TextBox::w, "1"}};
 
         FailingWindow clean;
         prepare(clean, option, typed);

@@ -43,4 +43,3 @@ private:
     QStringList seen_;
     QStringList unexpected_;
 };
-

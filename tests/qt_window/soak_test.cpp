@@ -21,12 +21,12 @@
 #include <random>
 #include <string>
 
-#include "window_state/errors.h"
 #include "compute/run.h"
-#include "tests/qt_window/modal_watch.h"
-#include "tests/qt_window/window_driver.h"
 #include "qt_window/form1.h"
 #include "qt_window/qt_text.h"
+#include "tests/qt_window/modal_watch.h"
+#include "tests/qt_window/window_driver.h"
+#include "window_state/errors.h"
 #include "window_state/memory_store.h"
 #include "window_state/mode.h"
 
@@ -44,8 +44,10 @@ class SoakTest : public QObject {
 
 private slots:
     void randomEventsKeepEveryPromise() {
-        const unsigned seed = qEnvironmentVariableIsSet("COMBICALC_SOAK_SEED") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_SEED") : 20261208U;
-        const int events = qEnvironmentVariableIsSet("COMBICALC_SOAK_EVENTS") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_EVENTS") : 3000;
+        const unsigned seed =
+            qEnvironmentVariableIsSet("COMBICALC_SOAK_SEED") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_SEED") : 20261208U;
+        const int events =
+            qEnvironmentVariableIsSet("COMBICALC_SOAK_EVENTS") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_EVENTS") : 3000;
         random_.seed(seed);
         window_ = std::make_unique<Form1>(kTestDpi, ".");
         window_->show();
@@ -55,8 +57,12 @@ private slots:
             context_ = QString("seed %1, event %2").arg(seed).arg(event_);
             const std::optional<OptionButton> before = checkedOption();
             switch (pick(10)) {
-                case 0: case 1: clickOption(); break;
-                case 2: case 3: case 4: case 5: typeIntoABox(); break;
+                case 0:
+                case 1: clickOption(); break;
+                case 2:
+                case 3:
+                case 4:
+                case 5: typeIntoABox(); break;
                 case 6: pressAKey(); break;
                 default: pressStart(); break;
             }
@@ -85,10 +91,26 @@ private:
     void clickOption() { QTest::mouseClick(option(static_cast<OptionButton>(pick(kOptionCount))), Qt::LeftButton); }
 
     QString randomText() {
-        static const char* const kNumbers[] = {"0", "1", "2", "3", "5", "7", "10", "-1", "-2", "2.5", "0.5", "12",
-                                               "170", "171", "1E20", "1e-300", "Infinity", "-Infinity", " 4 ", "+6"};
-        static const char* const kOddities[] = {"", "1,5", "1 000", "١٢", "٣", "日本語", "é", "🙂", "NaN", "0x10",
-                                                "Field 1", "Answer", "1.2.3", "--1", "1E", "١,٥", "∞", "\t3"};
+        static const char* const kNumbers[] = {"0",   "1",  "2",   "3",   "5",    "7",      "10",       "-1",        "-2",  "2.5",
+                                               "0.5", "12", "170", "171", "1E20", "1e-300", "Infinity", "-Infinity", " 4 ", "+6"};
+        static const char* const kOddities[] = {"",
+                                                "1,5",
+                                                "1 000",
+                                                "١٢",
+                                                "٣",
+                                                "日本語",
+                                                "é",
+                                                "🙂",
+                                                "NaN",
+                                                "0x10",
+                                                "Field 1",
+                                                "Answer",
+                                                "1.2.3",
+                                                "--1",
+                                                "1E",
+                                                "١,٥",
+                                                "∞",
+                                                "\t3"};
         switch (pick(8)) {
             case 0: return QString(kOddities[pick(std::size(kOddities))]);
             case 1: {

@@ -32,18 +32,21 @@ TEST_P(ModeSelection, SetsAllFourInputsInOrderAndNothingElse) {
     store.setText(TextBox::z, "typed");
     test_support::WatchingStore watched(store);
     selectMode(watched, GetParam().mode);
-    EXPECT_EQ(watched.actions(), (std::vector<std::string>{"show or hide box x", "show or hide box y", "show or hide box z",
-                                                           "show or hide box w"}));
+    EXPECT_EQ(watched.actions(),
+              (std::vector<std::string>{"show or hide box x", "show or hide box y", "show or hide box z", "show or hide box w"}));
     EXPECT_EQ(shownInputs(store), GetParam().inputs);
     EXPECT_EQ(store.getText(TextBox::z), "typed");
     EXPECT_TRUE(store.isVisible(TextBox::a));
     EXPECT_FALSE(store.isVisible(TextBox::Text1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ModeSelection,
-    ::testing::Values(Shown{Mode::Factorial, "x"}, Shown{Mode::nPr, "xy"}, Shown{Mode::nCr, "xy"},
-                      Shown{Mode::TwoOutcomes, "xyzw"}),
-    [](const auto& row) { return std::string(rowOf(optionFor(row.param.mode)).name); });
+INSTANTIATE_TEST_SUITE_P(Modes,
+                         ModeSelection,
+                         ::testing::Values(Shown{Mode::Factorial, "x"},
+                                           Shown{Mode::nPr, "xy"},
+                                           Shown{Mode::nCr, "xy"},
+                                           Shown{Mode::TwoOutcomes, "xyzw"}),
+                         [](const auto& row) { return std::string(rowOf(optionFor(row.param.mode)).name); });
 
 TEST(ModeSelection, AFailedCallKeepsTheBoxesAlreadyChanged) {
     MemoryStore store;

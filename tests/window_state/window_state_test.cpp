@@ -40,9 +40,14 @@ TEST(ControlTable, EveryControlFitsTheClientHeight) {
 
 TEST(MemoryStore, StartsFromTheTable) {
     MemoryStore store;
-    const std::pair<TextBox, const char*> initial[] = {
-        {TextBox::x, "Field 1"}, {TextBox::y, "Field 2"}, {TextBox::z, "Field 3"}, {TextBox::w, "Field 4"},
-        {TextBox::a, "Answer"},  {TextBox::Text1, "Text1"}, {TextBox::Text2, "Text2"}, {TextBox::Text3, "Text3"}};
+    const std::pair<TextBox, const char*> initial[] = {{TextBox::x, "Field 1"},
+                                                       {TextBox::y, "Field 2"},
+                                                       {TextBox::z, "Field 3"},
+                                                       {TextBox::w, "Field 4"},
+                                                       {TextBox::a, "Answer"},
+                                                       {TextBox::Text1, "Text1"},
+                                                       {TextBox::Text2, "Text2"},
+                                                       {TextBox::Text3, "Text3"}};
     for (const auto& [box, text] : initial) EXPECT_EQ(store.getText(box), text) << nameOf(box);
     EXPECT_FALSE(store.isVisible(TextBox::Text1));
     EXPECT_TRUE(store.isVisible(TextBox::w));
