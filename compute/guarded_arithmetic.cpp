@@ -31,7 +31,7 @@ void FaultFlags::raise(Fault fault) { pending_ |= bit(fault); }
 
 void FaultFlags::throwIfRaised() const {
     for (Fault fault : {Fault::InvalidOperation, Fault::DivisionByZero, Fault::Overflow}) {
-        if (pending_ & bit(fault)) throw ArithmeticFault(fault);
+        if ((pending_ & bit(fault)) != 0) throw ArithmeticFault(fault);
     }
 }
 

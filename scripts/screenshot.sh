@@ -4,23 +4,19 @@
 # Needs a build (./run or ./test first) and the packages xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb.sh
 exe=build/app/combicalc
 [ -x "$exe" ] || { echo "build first: ./test" >&2; exit 1; }
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing $tool: apt-get install xvfb xdotool imagemagick" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-XDG_RUNTIME_DIR=$work "$exe" 2>/dev/null &
-app=$!
+combicalc_start_xvfb
+"$exe" 2>/dev/null &
+combicalc_stop_on_exit $!
 window=""
 for _ in $(seq 100); do window=$(xdotool search --name '^Form1$' 2>/dev/null | head -1) && [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || { echo "no Form1 window appeared" >&2; exit 1; }
 
 # Pixel positions at 96 DPI: twips / 15, the middle of each control.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }

@@ -1,18 +1,26 @@
+# shellcheck shell=bash
 # Sourced by ./run and ./test: installs the Debian packages the project needs, only when one
 # is missing, so that a machine already set up starts building at once.
 
-combicalc_packages=(
+# What building and opening the program needs.
+# shellcheck disable=SC2034 # used by the scripts that source this file
+combicalc_program_packages=(
   g++ cmake ninja-build
-  qt6-base-dev fonts-dejavu-core libx11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  qt6-base-dev fonts-dejavu-core
+)
+
+# What the tests, benchmarks, fuzzers and checks need besides.
+# shellcheck disable=SC2034
+combicalc_test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  clang libclang-rt-dev clang-format shellcheck
   xvfb x11-utils
 )
 
-combicalc_install_missing() {
+combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
   local missing=()
   local package
-  for package in "${combicalc_packages[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -24,9 +32,9 @@ combicalc_install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-combicalc_build() {  # combicalc_build DIR [cmake options...]
-  local dir=$1
+combicalc_build() {  # combicalc_build PRESET [cmake options...]
+  local preset=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  cmake --preset "$preset" "$@" >/dev/null
+  cmake --build --preset "$preset"
 }

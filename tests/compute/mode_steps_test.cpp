@@ -32,7 +32,7 @@ struct Result {
 
 class ModeResult : public ::testing::TestWithParam<Result> {};
 
-TEST_P(ModeResult, MatchesTheWorkedExample) {
+TEST_P(ModeResult, EndsWithItsAnswerAfterItsPasses) {
     const Result& row = GetParam();
     const auto outcome =
         runWith(row.option, {{TextBox::x, row.x}, {TextBox::y, row.y}, {TextBox::z, row.z}, {TextBox::w, row.w}});
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// The texts after each pass, as the pass-by-pass tables give them.
+// The texts a run leaves in the boxes after each of its passes, pass 1 first.
 using PassTable = std::vector<std::vector<std::pair<TextBox, const char*>>>;
 
 test_support::WatchingStore::Snapshots passesOf(OptionButton option, const test_support::Typed& typed) {

@@ -44,8 +44,8 @@ class SoakTest : public QObject {
 
 private slots:
     void randomEventsKeepEveryPromise() {
-        const unsigned seed =
-            qEnvironmentVariableIsSet("COMBICALC_SOAK_SEED") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_SEED") : 20261208U;
+        const auto seed = static_cast<unsigned>(
+            qEnvironmentVariableIsSet("COMBICALC_SOAK_SEED") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_SEED") : 20261208);
         const int events =
             qEnvironmentVariableIsSet("COMBICALC_SOAK_EVENTS") ? qEnvironmentVariableIntValue("COMBICALC_SOAK_EVENTS") : 3000;
         random_.seed(seed);

@@ -14,24 +14,14 @@ message=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" 2>&1) || status=$?
 [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || fail "without a display it printed more than one line: $message"
 [[ "$message" == *"needs a graphical display"* ]] || fail "unclear message without a display: $message"
 
-work=$(mktemp -d)
-app=""
-xvfb=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+combicalc_start_xvfb || fail "Xvfb did not start"
+work=$combicalc_xvfb_dir
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-
-XDG_RUNTIME_DIR=$work "$exe" 2>"$work/stderr" &
+"$exe" 2>"$work/stderr" &
 app=$!
+combicalc_stop_on_exit "$app"
 geometry=""
 for _ in $(seq 150); do
   kill -0 "$app" 2>/dev/null || fail "combicalc exited early: $(cat "$work/stderr")"

@@ -40,15 +40,11 @@ TEST(ControlTable, EveryControlFitsTheClientHeight) {
 
 TEST(MemoryStore, StartsFromTheTable) {
     MemoryStore store;
-    const std::pair<TextBox, const char*> initial[] = {{TextBox::x, "Field 1"},
-                                                       {TextBox::y, "Field 2"},
-                                                       {TextBox::z, "Field 3"},
-                                                       {TextBox::w, "Field 4"},
-                                                       {TextBox::a, "Answer"},
-                                                       {TextBox::Text1, "Text1"},
-                                                       {TextBox::Text2, "Text2"},
-                                                       {TextBox::Text3, "Text3"}};
-    for (const auto& [box, text] : initial) EXPECT_EQ(store.getText(box), text) << nameOf(box);
+    // In the order of the TextBox enumerators: x, y, z, w, a, Text1, Text2, Text3.
+    const char* const initial[kTextBoxCount] = {"Field 1", "Field 2", "Field 3", "Field 4", "Answer", "Text1", "Text2", "Text3"};
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) {
+        EXPECT_EQ(store.getText(static_cast<TextBox>(i)), initial[i]) << nameOf(static_cast<TextBox>(i));
+    }
     EXPECT_FALSE(store.isVisible(TextBox::Text1));
     EXPECT_TRUE(store.isVisible(TextBox::w));
     for (std::size_t i = 0; i < kOptionCount; ++i) EXPECT_FALSE(store.isSelected(static_cast<OptionButton>(i)));

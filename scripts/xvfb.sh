@@ -1,0 +1,37 @@
+# shellcheck shell=bash
+# Sourced by the scripts that show the window on a private X server. Once
+# combicalc_start_xvfb succeeds (an 800x600 screen at 96 DPI), DISPLAY and XDG_RUNTIME_DIR
+# point at the server and its own folder, $combicalc_xvfb_dir; when the shell exits, however
+# it exits, the processes passed to combicalc_stop_on_exit, the server and the folder go
+# with it.
+
+combicalc_stopped_on_exit=()
+
+combicalc_stop_on_exit() {  # combicalc_stop_on_exit PID
+  combicalc_stopped_on_exit+=("$1")
+}
+
+combicalc_stop_xvfb() {
+  local pid
+  for pid in "${combicalc_stopped_on_exit[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [ -n "${combicalc_xvfb_dir:-}" ] && rm -rf "$combicalc_xvfb_dir"
+  return 0
+}
+
+combicalc_start_xvfb() {
+  combicalc_xvfb_dir=$(mktemp -d)
+  trap combicalc_stop_xvfb EXIT
+  trap 'exit 130' INT TERM
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$combicalc_xvfb_dir/display" 2>/dev/null &
+  combicalc_stop_on_exit $!
+  local _
+  for _ in $(seq 100); do
+    [ -s "$combicalc_xvfb_dir/display" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$combicalc_xvfb_dir/display" ]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(cat "$combicalc_xvfb_dir/display")" XDG_RUNTIME_DIR=$combicalc_xvfb_dir
+}
