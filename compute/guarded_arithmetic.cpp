@@ -2,6 +2,15 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
+
+#include "compute/rounded_power.h"
+
+// Every result must be the same on every platform: a compiler that evaluates doubles with
+// more precision than a double (x87 code on 32-bit x86) would round products twice.
+#if FLT_EVAL_METHOD != 0
+#error "doubles must be evaluated as doubles (FLT_EVAL_METHOD 0): on 32-bit x86 build with -msse2 -mfpmath=sse"
+#endif
 
 namespace combicalc {
 
@@ -9,17 +18,20 @@ namespace {
 
 constexpr unsigned bit(Fault fault) { return 1U << static_cast<unsigned>(fault); }
 
-// The double result is already correctly rounded wherever it is finite. Only where it is
-// infinite though both operands are finite is it recomputed in the extended range, where a
-// product, difference or quotient of finite doubles is finite unless it divides by zero.
+// The double result is correctly rounded wherever it is finite. Where it is infinite though
+// both operands are finite, the exact result is either a division by zero or finite in the
+// extended range, which holds every product, difference and quotient of finite doubles.
 template <class Operation>
 Wide guarded(double a, double b, FaultFlags& flags, Operation operation) {
     const double result = operation(a, b);
-    Wide wide = result;
+    Wide wide{result};
     if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) flags.raise(Fault::InvalidOperation);
     if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) {
-        wide = operation(static_cast<Wide>(a), static_cast<Wide>(b));
-        if (std::isinf(wide)) flags.raise(Fault::DivisionByZero);
+        if (b == 0) {  // only a quotient: a finite difference or product with 0 is finite
+            flags.raise(Fault::DivisionByZero);
+        } else {
+            wide.beyondDoubleRange = true;
+        }
     }
     flags.throwIfRaised();
     return wide;
@@ -35,32 +47,19 @@ void FaultFlags::throwIfRaised() const {
     }
 }
 
-Wide guardedSub(double a, double b, FaultFlags& flags) {
-    return guarded(a, b, flags, [](auto p, auto q) { return p - q; });
-}
+Wide guardedSub(double a, double b, FaultFlags& flags) { return guarded(a, b, flags, std::minus<>()); }
 
-Wide guardedMul(double a, double b, FaultFlags& flags) {
-    return guarded(a, b, flags, [](auto p, auto q) { return p * q; });
-}
+Wide guardedMul(double a, double b, FaultFlags& flags) { return guarded(a, b, flags, std::multiplies<>()); }
 
-Wide guardedDiv(double a, double b, FaultFlags& flags) {
-    return guarded(a, b, flags, [](auto p, auto q) { return p / q; });
-}
+Wide guardedDiv(double a, double b, FaultFlags& flags) { return guarded(a, b, flags, std::divides<>()); }
 
 double narrow(Wide value, FaultFlags& flags) {
-    // Halfway between DBL_MAX and the next step up (2^1024): from there on, round-to-nearest
-    // gives infinity; between DBL_MAX and there it gives DBL_MAX.
-    constexpr Wide kRoundsToInfinity = static_cast<Wide>(DBL_MAX) + 0x1p970L;
-    const Wide magnitude = std::fabs(value);
-    if (!std::isfinite(value) || magnitude <= DBL_MAX) return static_cast<double>(value);
-    const double sign = std::signbit(value) ? -1.0 : 1.0;
-    if (magnitude < kRoundsToInfinity) return sign * DBL_MAX;
-    flags.raise(Fault::Overflow);
-    return sign * HUGE_VAL;
+    if (value.beyondDoubleRange) flags.raise(Fault::Overflow);
+    return value.value;
 }
 
 double power(double base, double exponent, FaultFlags& flags) {
-    const double result = std::pow(base, exponent);
+    const double result = roundedPower(base, exponent);
     if (std::isnan(result) && !std::isnan(base) && !std::isnan(exponent)) {
         flags.raise(Fault::InvalidOperation);
     } else if (std::isinf(result) && std::isfinite(base) && std::isfinite(exponent)) {

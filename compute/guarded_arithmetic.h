@@ -6,7 +6,8 @@
 //
 // A guarded operation is an IEEE double operation whose exponent range is that of the
 // 80-bit extended format: a product, difference or quotient of two finite doubles never
-// overflows at the operation itself, only when the result is narrowed to a double. After
+// overflows at the operation itself (that range holds every one of them), only when the
+// result is narrowed to a double. After
 // the operation every flag raised since the flags were last cleared is tested, so a test
 // also sees an overflow raised by narrowing an earlier intermediate. The computation clears
 // the flags after every call on a control.
@@ -15,8 +16,15 @@
 
 namespace combicalc {
 
-// A value in the extended range, before it is narrowed to a double.
-using Wide = long double;
+// A guarded result before it is narrowed to a double. Where the double operation rounds to
+// an infinity although both operands are finite and it is no division by zero, the exact
+// result is finite in the extended range but beyond the double range: `value` is then the
+// infinity of its sign, which is all that narrowing can make of it, and
+// `beyondDoubleRange` is set so that narrowing raises overflow.
+struct Wide {
+    double value;
+    bool beyondDoubleRange = false;
+};
 
 class FaultFlags {
 public:
@@ -36,11 +44,11 @@ Wide guardedSub(double a, double b, FaultFlags& flags);
 Wide guardedMul(double a, double b, FaultFlags& flags);
 Wide guardedDiv(double a, double b, FaultFlags& flags);
 
-// To the nearest double; a finite value beyond the double range becomes an infinity and
-// raises overflow, which the next test sees.
+// To the double; a value beyond the double range becomes an infinity and raises overflow,
+// which the next test sees.
 double narrow(Wide value, FaultFlags& flags);
 
-// std::pow, with no test of its own: a negative base with a fractional exponent raises
+// roundedPower, with no test of its own: a negative base with a fractional exponent raises
 // invalid operation, zero to a negative power division by zero, a result beyond the
 // double range overflow.
 double power(double base, double exponent, FaultFlags& flags);

@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include <fast_float/fast_float.h>
+
 namespace combicalc {
 
 namespace {
@@ -68,24 +70,10 @@ std::optional<Exponent> takeExponent(std::string_view& rest) {
     return exponent;
 }
 
-// The decimal exponent of the leading nonzero digit, saturated far beyond the double range.
-// Used only to tell an overflowing text from an underflowing one.
-long leadingExponent(const Mantissa& mantissa, const Exponent& exponent) {
-    constexpr long kFar = 100000;
-    long exp = 0;
-    for (char c : exponent.digits) exp = std::min(kFar, exp * 10 + (c - '0'));
-    if (exponent.negative) exp = -exp;
-    const auto firstWhole = mantissa.whole.find_first_not_of('0');
-    if (firstWhole != std::string_view::npos) {
-        return exp + std::min<long>(kFar, static_cast<long>(mantissa.whole.size() - firstWhole) - 1);
-    }
-    const auto firstFraction = mantissa.fraction.find_first_not_of('0');
-    return exp - std::min<long>(kFar, static_cast<long>(firstFraction) + 1);
-}
-
-// The nearest double; beyond the double range +-Infinity, below the smallest denormal zero.
+// The nearest double; beyond the double range +-Infinity, below the smallest denormal
+// zero (fast_float gives both, correctly rounded, on every platform).
 std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Exponent& exponent) {
-    // Rebuilt in the one notation from_chars reads, whatever the user's separator.
+    // Rebuilt in the one notation fast_float reads, whatever the user's separator.
     std::string plain;
     plain.reserve(mantissa.whole.size() + mantissa.fraction.size() + exponent.digits.size() + 4);
     if (negative) plain += '-';
@@ -94,11 +82,7 @@ std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Ex
     if (!exponent.digits.empty()) plain.append(exponent.negative ? "e-" : "e").append(exponent.digits);
 
     double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        value = leadingExponent(mantissa, exponent) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -value : value;
-    }
+    const auto [end, error] = fast_float::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
     return value;
 }

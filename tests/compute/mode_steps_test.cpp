@@ -195,12 +195,13 @@ TEST(Locale, DecimalCommaIsReadAndWritten) {
     EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, ",").kind, "conversion");
 }
 
-// Independent checks of whole-number results against exact integer arithmetic. While every
+// Independent checks of whole-number results against products of whole numbers. While every
 // intermediate has at most 15 digits the text round trip is exact and so is the answer;
-// beyond that each pass may round its product to 15 digits.
-__extension__ using Exact = unsigned __int128;
+// beyond that each pass may round its product to 15 digits. A double holds every whole
+// number below 2^53 exactly, and comes within 2^-53 per factor of larger ones.
+using Exact = double;
 
-double toDouble(Exact value) { return static_cast<double>(value); }
+double toDouble(Exact value) { return value; }
 
 Exact fallingFactorial(unsigned n, unsigned r) {
     Exact product = 1;

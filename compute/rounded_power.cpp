@@ -1,0 +1,262 @@
+#include "compute/rounded_power.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "compute/double_double.h"
+#include "compute/power_tables.h"
+
+// The result is computed as exp(y log x) in two phases. The first carries about 70 bits and
+// gives the answer unless the exact power may lie too close to the midpoint between two
+// doubles for those bits to tell which side it is on (about once in ten thousand calls).
+// The second carries about 95 bits; a power that is still that close to a midpoint is taken
+// to be the midpoint itself, which whole-number powers such as 0.75^34 really are.
+
+namespace combicalc {
+
+namespace {
+
+using double_double::fastTwoSum;
+using double_double::Pair;
+using double_double::twoProduct;
+using double_double::twoSum;
+namespace tables = power_tables;
+
+constexpr std::uint64_t kMantissaBits = (std::uint64_t{1} << 52) - 1;
+// A double's sign, exponent and first 26 significant bits.
+constexpr std::uint64_t kUpper26Bits = ~((std::uint64_t{1} << 27) - 1);
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Beyond these, y log x leaves the range where any double but 0 or infinity can result.
+constexpr double kOverflowLog = 710;
+constexpr double kUnderflowLog = -746;
+// |log x| is at least 2^-53 for x != 1, so a larger |y| always leaves that range.
+constexpr double kLargestUsefulExponent = 0x1p64;
+
+std::uint64_t bitsOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+double fromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+
+// 2^e, for e in the normal exponent range.
+double twoTo(int e) { return fromBits(static_cast<std::uint64_t>(e + 1023) << 52); }
+
+int exponentOf(double normal) { return static_cast<int>(bitsOf(normal) >> 52) - 1023; }
+
+// value * 2^e for |e| < 2046, exact wherever the result is representable: in two steps,
+// so that neither factor leaves the normal range.
+double scaled(double value, int e) {
+    const int half = e / 2;
+    return value * twoTo(half) * twoTo(e - half);
+}
+
+// A value hi + lo times 2^exponent, before rounding.
+struct Scaled {
+    Pair value;
+    int exponent;
+};
+
+// The nearest double to s (positive), if the error bound eps (relative) allows telling it.
+// With `takeMidpoint`, a value within the bound of a midpoint is taken to be that midpoint
+// and rounded to even.
+std::optional<double> roundScaled(const Scaled& s, double eps, bool takeMidpoint) {
+    const Pair v = fastTwoSum(s.value.hi, s.value.lo);
+    const int magnitude = exponentOf(v.hi);
+    const double tolerance = eps * v.hi;
+    if (magnitude + s.exponent >= -1022) {
+        const double ulp = twoTo(magnitude - 52);
+        // Just below a power of two the doubles lie twice as close.
+        const bool belowPowerOfTwo = (bitsOf(v.hi) & kMantissaBits) == 0 && v.lo < 0 && magnitude + s.exponent > -1022;
+        const double halfGap = belowPowerOfTwo ? 0.25 * ulp : 0.5 * ulp;
+        double rounded = v.hi;
+        if (std::fabs(v.lo) >= halfGap - tolerance) {
+            if (!takeMidpoint) return std::nullopt;
+            rounded = v.hi + std::copysign(halfGap, v.lo);  // the exact midpoint, rounded to even
+        }
+        return scaled(rounded, s.exponent);
+    }
+    // Denormal: the doubles are 2^-1074 apart, `grid` in the scale of v.
+    const double grid = twoTo(-1074 - s.exponent);
+    const double shifter = 0x1.8p52 * grid;  // adding it rounds to a multiple of grid, ties to even
+    const double nearest = (v.hi + shifter) - shifter;
+    const double rest = (v.hi - nearest) + v.lo;
+    const double halfGap = 0.5 * grid;
+    double rounded = nearest;
+    if (std::fabs(std::fabs(rest) - halfGap) <= tolerance) {
+        if (!takeMidpoint) return std::nullopt;
+        rounded = ((nearest + std::copysign(halfGap, rest)) + shifter) - shifter;
+    } else if (rest > halfGap) {
+        rounded += grid;
+    } else if (rest < -halfGap) {
+        rounded -= grid;
+    }
+    return scaled(rounded, s.exponent);
+}
+
+// x = 2^k m with m in [sqrt(1/2), sqrt(2)], and r = m invc - 1 exactly, small.
+struct Reduced {
+    int k;
+    const tables::LogEntry* entry;
+    Pair r;
+};
+
+Reduced reduce(double x) {
+    constexpr double kSqrt2 = 0x1.6a09e667f3bcdp+0;
+    int k = 0;
+    if (x < 0x1p-1022) {  // denormal
+        x *= 0x1p52;
+        k = -52;
+    }
+    std::uint64_t bits = (bitsOf(x) & kMantissaBits) | bitsOf(1.0);
+    k += exponentOf(x);
+    if (bits > bitsOf(kSqrt2)) {
+        bits -= std::uint64_t{1} << 52;
+        ++k;
+    }
+    const double m = fromBits(bits);
+    const tables::LogEntry& entry = tables::kLog[static_cast<int>(m * 256) - tables::kLogFirst];
+    // invc has 26 bits: with m in halves of 26 and 27 bits both products are exact, and
+    // the first minus 1 is exact because it lies near 1.
+    const double mHi = fromBits(bits & kUpper26Bits);
+    const double mLo = m - mHi;
+    return {k, &entry, twoSum(mHi * entry.invc - 1, mLo * entry.invc)};
+}
+
+// log x with an absolute error below 2^-76 + 2^-104 |log x|.
+Pair logFast(const Reduced& x) {
+    const double r = x.r.hi;
+    const double rLo = x.r.lo;
+    const Pair square = double_double::twoSquare(r);
+    // r^3 (1/3 - r/4 + ... - r^7/10), in pairs so that the terms do not wait on each other.
+    const auto c = [](int i) { return tables::kLog1p[i - 1].hi; };
+    const double r2 = square.hi;
+    const double tail = (c(3) + r * c(4)) + r2 * (c(5) + r * c(6)) + (r2 * r2) * ((c(7) + r * c(8)) + r2 * (c(9) + r * c(10)));
+    const Pair head = fastTwoSum(r, -0.5 * square.hi);
+    const double log1pLo = head.lo + rLo - 0.5 * square.lo - r * rLo + r * square.hi * tail;
+
+    const Pair offset = twoSum(x.k * tables::kLn2[0], x.entry->logcHi);
+    const Pair sum = twoSum(offset.hi, head.hi);
+    return fastTwoSum(sum.hi, sum.lo + offset.lo + log1pLo + x.k * tables::kLn2[1] + x.entry->logcLo);
+}
+
+// log x with an absolute error of a few units in 2^-104 max(1, |log x|).
+Pair logAccurate(const Reduced& x) {
+    using double_double::add;
+    using double_double::multiply;
+    Pair poly = tables::kLog1p[14];
+    for (int i = 13; i >= 0; --i) poly = add(multiply(poly, x.r), tables::kLog1p[i]);
+    const Pair log1p = multiply(poly, x.r);
+    const double k = x.k;
+    const Pair kLn2Mid = twoProduct(k, tables::kLn2[1]);
+    const Pair kLn2 = add({k * tables::kLn2[0], 0}, {kLn2Mid.hi, kLn2Mid.lo + k * tables::kLn2[2]});
+    return add(add(kLn2, {x.entry->logcHi, x.entry->logcLo}), log1p);
+}
+
+// t = n ln2/128 + u with n whole and |u| <= ln2/256; exp t = 2^(n/128) exp u.
+struct ExpReduced {
+    int n;
+    double nd;
+    double u;  // t.hi - n (ln2/128)'s first part, exactly
+};
+
+ExpReduced reduceExp(double t) {
+    constexpr double kShifter = 0x1.8p52;
+    double nd = t * tables::kInvLn2N + kShifter;
+    const auto n = static_cast<int>(static_cast<std::int64_t>(bitsOf(nd) - bitsOf(kShifter)));
+    nd -= kShifter;
+    return {n, nd, t - nd * tables::kLn2N[0]};
+}
+
+Scaled toScaled(int n, Pair expU) {
+    const Pair& power = tables::kExp2[n & (tables::kExpEntries - 1)];
+    return {double_double::multiply(power, expU), n >> 7};
+}
+
+Scaled expFast(Pair t) {
+    const ExpReduced reduced = reduceExp(t.hi);
+    const Pair u = twoSum(reduced.u, t.lo - reduced.nd * tables::kLn2N[1]);
+    // exp u - 1 = u + u^2 (1/2 + u/6 + ... + u^5/5040): u exactly, the rest to 2^-71.
+    const auto c = [](int i) { return tables::kExpTaylor[i].hi; };
+    const double u2 = u.hi * u.hi;
+    const double rest = u2 * ((0.5 + u.hi * c(3)) + u2 * (c(4) + u.hi * c(5)) + (u2 * u2) * (c(6) + u.hi * c(7))) + u.lo;
+
+    // 2^(j/128) (1 + u + rest), with u in halves whose products with the power's first
+    // 26 bits are exact.
+    const Pair& power = tables::kExp2[reduced.n & (tables::kExpEntries - 1)];
+    const double powerHi = fromBits(bitsOf(power.hi) & kUpper26Bits);
+    const double powerLo = (power.hi - powerHi) + power.lo;
+    const double uHi = fromBits(bitsOf(u.hi) & kUpper26Bits);
+    const Pair sum = fastTwoSum(powerHi, powerHi * uHi);
+    const double sumLo = sum.lo + powerHi * ((u.hi - uHi) + rest) + powerLo * ((1 + u.hi) + rest);
+    return {fastTwoSum(sum.hi, sumLo), reduced.n >> 7};
+}
+
+// t as hi + mid + lo.
+Scaled expAccurate(double hi, double mid, double lo) {
+    using double_double::add;
+    using double_double::multiply;
+    const ExpReduced reduced = reduceExp(hi);
+    const Pair nLn2Mid = twoProduct(reduced.nd, tables::kLn2N[1]);
+    const Pair u = add(twoSum(reduced.u, mid), {-nLn2Mid.hi, -nLn2Mid.lo + lo - reduced.nd * tables::kLn2N[2]});
+    Pair poly = tables::kExpTaylor[11];
+    for (int i = 10; i >= 0; --i) poly = add(multiply(poly, u), tables::kExpTaylor[i]);
+    return toScaled(reduced.n, poly);
+}
+
+double accuratePower(const Reduced& x, double y) {
+    const Pair log = logAccurate(x);
+    const Pair product = twoProduct(y, log.hi);
+    const Pair productLo = twoProduct(y, log.lo);
+    const Pair mid = twoSum(product.lo, productLo.hi);
+    // log x is within about 2^-102 of its size, so y log x within 2^-102 |t|, and exp adds
+    // its own few units in 2^-104.
+    const double eps = 0x1p-99 + std::fabs(product.hi) * 0x1p-99;
+    return *roundScaled(expAccurate(product.hi, mid.hi, mid.lo + productLo.lo), eps, true);
+}
+
+// x > 0 finite, y finite and nonzero.
+double positivePower(double x, double y) {
+    if (x == 1) return 1;
+    if (std::fabs(y) >= kLargestUsefulExponent) return (x > 1) == (y > 0) ? kInfinity : 0.0;
+    const Reduced reduced = reduce(x);
+    const Pair log = logFast(reduced);
+    const Pair product = twoProduct(y, log.hi);
+    const Pair t = fastTwoSum(product.hi, product.lo + y * log.lo);
+    if (t.hi > kOverflowLog) return kInfinity;
+    if (t.hi < kUnderflowLog) return 0.0;
+    // log x is within 2^-69 of its size (the r^3 term's rounding, for x near 1), so
+    // y log x within 2^-69 |t|; exp adds 2^-69 (the rounding of u^2).
+    const double eps = 0x1p-67 + std::fabs(t.hi) * 0x1p-66;  // twice the errors above
+    if (const auto rounded = roundScaled(expFast(t), eps, false)) return *rounded;
+    return accuratePower(reduced, y);
+}
+
+}  // namespace
+
+double roundedPower(double x, double y) {
+    if (x > 0 && x < kInfinity && std::fabs(y) < kInfinity && y != 0) return positivePower(x, y);
+    if (y == 0 || x == 1) return 1;
+    if (std::isnan(x) || std::isnan(y)) return x + y;
+    if (std::isinf(y)) {
+        if (std::fabs(x) == 1) return 1;
+        return (std::fabs(x) > 1) == (y > 0) ? kInfinity : 0.0;
+    }
+    // From 2^52 on every double is whole, and from 2^53 on even.
+    const bool small = std::fabs(y) < 0x1p53;
+    const bool whole = !small || static_cast<double>(static_cast<std::int64_t>(y)) == y;
+    const bool odd = small && whole && static_cast<std::int64_t>(y) % 2 != 0;
+    if (x == 0) {
+        if (y < 0) return odd ? std::copysign(kInfinity, x) : kInfinity;
+        return odd ? x : 0.0;
+    }
+    if (std::isinf(x)) {
+        const double magnitude = y < 0 ? 0.0 : kInfinity;
+        return x < 0 && odd ? -magnitude : magnitude;
+    }
+    // What is left is a negative finite x with a finite nonzero y.
+    if (!whole) return std::numeric_limits<double>::quiet_NaN();
+    const double magnitude = positivePower(-x, y);
+    return odd ? -magnitude : magnitude;
+}
+
+}  // namespace combicalc
