@@ -6,29 +6,20 @@
 #include <QScreen>
 
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
+#include <optional>
 
+#include "app/start_failure.h"
 #include "qt_window/form1.h"
 
-namespace {
-
-// Without any of these Qt has no display to open and would abort with a long message.
-bool hasDisplay() {
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    if (!hasDisplay()) {
-        std::fputs("combicalc needs a graphical display: none was found (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
+    if (const auto message = combicalc::missingDisplay()) {
+        std::fprintf(stderr, "%s\n", message->c_str());
         return 2;
     }
+    auto guard = std::make_unique<combicalc::StartGuard>();
     QApplication application(argc, argv);
+    guard.reset();
     // Desktops take the icon from the installed .desktop file; looking it up in the icon
     // themes here would cost a quarter of the start-up.
     QApplication::setDesktopFileName("combicalc");

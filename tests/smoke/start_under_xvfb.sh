@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# Starts the real executable as a user would: first with no display at all, where it must
-# say so in one line and exit with status 2, then under Xvfb, where its "Form1" window must
-# map at 248 x 283 pixels (3720 x 4245 twips at 96 DPI). Ends it by its PID.
+# Starts the real executable as a user would: first with no display, or one it cannot open,
+# where it must say so in one line and exit with status 2, then under Xvfb, where its
+# "Form1" window must map at 248 x 283 pixels (3720 x 4245 twips at 96 DPI). Ends it by its
+# PID.
 set -euo pipefail
 exe=$1
 unset QT_QPA_PLATFORM
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-status=0
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" 2>&1) || status=$?
-[ "$status" -eq 2 ] || fail "without a display the exit status was $status, not 2"
-[ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || fail "without a display it printed more than one line: $message"
-[[ "$message" == *"needs a graphical display"* ]] || fail "unclear message without a display: $message"
+# Each start that cannot open a window: exit status 2 and one line naming what it tried.
+expect_one_line() {  # expect_one_line EXPECTED-PART ENV-ARGUMENTS...
+  local expected=$1 status=0 message
+  shift
+  message=$(env -u DISPLAY -u WAYLAND_DISPLAY "$@" "$exe" 2>&1) || status=$?
+  [ "$status" -eq 2 ] || fail "with $* the exit status was $status, not 2: $message"
+  [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || fail "with $* it printed more than one line: $message"
+  [[ "$message" == *"$expected"* ]] || fail "with $* the message does not say $expected: $message"
+}
+expect_one_line "needs a graphical display: none was found (DISPLAY is unset and WAYLAND_DISPLAY is unset)"
+expect_one_line "DISPLAY is empty" DISPLAY=
+expect_one_line 'could not open the display ":99"' DISPLAY=:99
+expect_one_line 'could not open the display "nowhere:0"' DISPLAY=nowhere:0
+expect_one_line 'could not open the Wayland display "wayland-9"' WAYLAND_DISPLAY=wayland-9 XDG_RUNTIME_DIR=/tmp
+expect_one_line 'the platform "bogus"' QT_QPA_PLATFORM=bogus
 
 # shellcheck source=scripts/xvfb.sh
 source "$(dirname "$0")/../../scripts/xvfb.sh"
