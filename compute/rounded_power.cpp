@@ -1,6 +1,7 @@
 #include "compute/rounded_power.h"
 
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -9,11 +10,11 @@
 #include "compute/double_double.h"
 #include "compute/power_tables.h"
 
-// The result is computed as exp(y log x) in two phases. The first carries about 70 bits and
+// The result is computed as exp(y log x) in two phases. The first carries about 67 bits and
 // gives the answer unless the exact power may lie too close to the midpoint between two
-// doubles for those bits to tell which side it is on (about once in ten thousand calls).
-// The second carries about 95 bits; a power that is still that close to a midpoint is taken
-// to be the midpoint itself, which whole-number powers such as 0.75^34 really are.
+// doubles for those bits to tell which side it is on (about one call in a thousand). The
+// second carries about 95 bits; a power that is still that close to a midpoint is taken to
+// be the midpoint itself, which whole-number powers such as 0.75^34 really are.
 
 namespace combicalc {
 
@@ -28,6 +29,7 @@ namespace tables = power_tables;
 constexpr std::uint64_t kMantissaBits = (std::uint64_t{1} << 52) - 1;
 // A double's sign, exponent and first 26 significant bits.
 constexpr std::uint64_t kUpper26Bits = ~((std::uint64_t{1} << 27) - 1);
+constexpr std::uint64_t kUpper25Bits = ~((std::uint64_t{1} << 28) - 1);
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Beyond these, y log x leaves the range where any double but 0 or infinity can result.
 constexpr double kOverflowLog = 710;
@@ -46,6 +48,7 @@ int exponentOf(double normal) { return static_cast<int>(bitsOf(normal) >> 52) - 
 // value * 2^e for |e| < 2046, exact wherever the result is representable: in two steps,
 // so that neither factor leaves the normal range.
 double scaled(double value, int e) {
+    if (std::abs(e) < 1000) return value * twoTo(e);
     const int half = e / 2;
     return value * twoTo(half) * twoTo(e - half);
 }
@@ -93,11 +96,13 @@ std::optional<double> roundScaled(const Scaled& s, double eps, bool takeMidpoint
     return scaled(rounded, s.exponent);
 }
 
-// x = 2^k m with m in [sqrt(1/2), sqrt(2)], and r = m invc - 1 exactly, small.
+// x = 2^k m with m in [sqrt(1/2), sqrt(2)], and r = m invc - 1 = rHi + rLo exactly,
+// |r| < 2^-8.3.
 struct Reduced {
     int k;
     const tables::LogEntry* entry;
-    Pair r;
+    double rHi;
+    double rLo;
 };
 
 Reduced reduce(double x) {
@@ -115,41 +120,54 @@ Reduced reduce(double x) {
     }
     const double m = fromBits(bits);
     const tables::LogEntry& entry = tables::kLog[static_cast<int>(m * 256) - tables::kLogFirst];
-    // invc has 26 bits: with m in halves of 26 and 27 bits both products are exact, and
-    // the first minus 1 is exact because it lies near 1.
-    const double mHi = fromBits(bits & kUpper26Bits);
-    const double mLo = m - mHi;
-    return {k, &entry, twoSum(mHi * entry.invc - 1, mLo * entry.invc)};
+    // invc has 9 bits and m is cut into 25 and 28: both products are exact, and the first
+    // lies near 1, so that subtracting 1 is exact too.
+    const double mHi = fromBits(bits & kUpper25Bits);
+    return {k, &entry, mHi * entry.invc - 1, (m - mHi) * entry.invc};
 }
 
-// log x with an absolute error below 2^-76 + 2^-104 |log x|.
+// log x with an absolute error below 2^-52 |r|^3 + 2^-100 |log x|.
 Pair logFast(const Reduced& x) {
-    const double r = x.r.hi;
-    const double rLo = x.r.lo;
-    const Pair square = double_double::twoSquare(r);
-    // r^3 (1/3 - r/4 + ... - r^7/10), in pairs so that the terms do not wait on each other.
+    const Pair r = twoSum(x.rHi, x.rLo);
+    // r in halves for its square: rHi * rHi is exact.
+    const double rHi = fromBits(bitsOf(r.hi) & kUpper26Bits);
+    const double rLo = (r.hi - rHi) + r.lo;
+    const double* logc = x.entry->logc;
+    const double kLn2Hi = x.k * tables::kLn2[0] + logc[0];  // exact: both on the 2^-43 grid
+    const Pair withR = fastTwoSum(kLn2Hi, r.hi);            // kLn2Hi is 0 or larger than r
+    const Pair head = fastTwoSum(withR.hi, -0.5 * (rHi * rHi));
+    // log1p(r) = r - r^2/2 + r^3 (1/3 - r/4 + ... + r^6/9) + O(2^-88), the tail in pairs that
+    // do not wait on each other.
     const auto c = [](int i) { return tables::kLog1p[i - 1].hi; };
-    const double r2 = square.hi;
-    const double tail = (c(3) + r * c(4)) + r2 * (c(5) + r * c(6)) + (r2 * r2) * ((c(7) + r * c(8)) + r2 * (c(9) + r * c(10)));
-    const Pair head = fastTwoSum(r, -0.5 * square.hi);
-    const double log1pLo = head.lo + rLo - 0.5 * square.lo - r * rLo + r * square.hi * tail;
-
-    const Pair offset = twoSum(x.k * tables::kLn2[0], x.entry->logcHi);
-    const Pair sum = twoSum(offset.hi, head.hi);
-    return fastTwoSum(sum.hi, sum.lo + offset.lo + log1pLo + x.k * tables::kLn2[1] + x.entry->logcLo);
+    const double r1 = r.hi;
+    const double r2 = r1 * r1;
+    const double tail = r1 * r2 * ((c(3) + r1 * c(4)) + r2 * (c(5) + r1 * c(6)) + (r2 * r2) * ((c(7) + r1 * c(8)) + r2 * c(9)));
+    const double lo = withR.lo + head.lo + r.lo - rLo * (rHi + 0.5 * rLo) + x.k * tables::kLn2[1] + logc[1] + tail;
+    return fastTwoSum(head.hi, lo);
 }
 
 // log x with an absolute error of a few units in 2^-104 max(1, |log x|).
 Pair logAccurate(const Reduced& x) {
     using double_double::add;
     using double_double::multiply;
+    const Pair r = twoSum(x.rHi, x.rLo);
     Pair poly = tables::kLog1p[14];
-    for (int i = 13; i >= 0; --i) poly = add(multiply(poly, x.r), tables::kLog1p[i]);
-    const Pair log1p = multiply(poly, x.r);
+    for (int i = 13; i >= 0; --i) poly = add(multiply(poly, r), tables::kLog1p[i]);
+    const Pair log1p = multiply(poly, r);
     const double k = x.k;
+    const double* logc = x.entry->logc;
     const Pair kLn2Mid = twoProduct(k, tables::kLn2[1]);
-    const Pair kLn2 = add({k * tables::kLn2[0], 0}, {kLn2Mid.hi, kLn2Mid.lo + k * tables::kLn2[2]});
-    return add(add(kLn2, {x.entry->logcHi, x.entry->logcLo}), log1p);
+    const Pair kLn2 = add({k * tables::kLn2[0] + logc[0], 0}, {kLn2Mid.hi, kLn2Mid.lo + k * tables::kLn2[2]});
+    return add(add(kLn2, {logc[1], logc[2]}), log1p);
+}
+
+// y log x as hi + lo, |lo| < 2^-24 |hi|, within 2^-77 |y log x| of the exact product: each
+// factor in halves whose products are exact.
+Pair timesLog(double y, Pair log) {
+    const double yHi = fromBits(bitsOf(y) & kUpper26Bits);
+    const double logHi = fromBits(bitsOf(log.hi) & kUpper26Bits);
+    const double logLo = (log.hi - logHi) + log.lo;
+    return {yHi * logHi, (y - yHi) * logHi + y * logLo};
 }
 
 // t = n ln2/128 + u with n whole and |u| <= ln2/256; exp t = 2^(n/128) exp u.
@@ -167,24 +185,28 @@ ExpReduced reduceExp(double t) {
     return {n, nd, t - nd * tables::kLn2N[0]};
 }
 
+// 2^(j/128) for the n of a reduction: its first part, with 26 bits, and the rest.
+const double* powerOfTwoFor(int n) { return tables::kExp2[n & (tables::kExpEntries - 1)]; }
+
 Scaled toScaled(int n, Pair expU) {
-    const Pair& power = tables::kExp2[n & (tables::kExpEntries - 1)];
-    return {double_double::multiply(power, expU), n >> 7};
+    const double* power = powerOfTwoFor(n);
+    return {double_double::multiply(double_double::add({power[0], 0}, {power[1], power[2]}), expU), n >> 7};
 }
 
 Scaled expFast(Pair t) {
     const ExpReduced reduced = reduceExp(t.hi);
     const Pair u = twoSum(reduced.u, t.lo - reduced.nd * tables::kLn2N[1]);
-    // exp u - 1 = u + u^2 (1/2 + u/6 + ... + u^5/5040): u exactly, the rest to 2^-71.
+    // exp u - 1 = u + u^2 (1/2 + u/6 + ... + u^4/720) + O(2^-71.8): u exactly, the rest to
+    // 2^-70.
     const auto c = [](int i) { return tables::kExpTaylor[i].hi; };
     const double u2 = u.hi * u.hi;
-    const double rest = u2 * ((0.5 + u.hi * c(3)) + u2 * (c(4) + u.hi * c(5)) + (u2 * u2) * (c(6) + u.hi * c(7))) + u.lo;
+    const double rest = u2 * ((0.5 + u.hi * c(3)) + u2 * (c(4) + u.hi * c(5)) + (u2 * u2) * c(6)) + u.lo;
 
     // 2^(j/128) (1 + u + rest), with u in halves whose products with the power's first
     // 26 bits are exact.
-    const Pair& power = tables::kExp2[reduced.n & (tables::kExpEntries - 1)];
-    const double powerHi = fromBits(bitsOf(power.hi) & kUpper26Bits);
-    const double powerLo = (power.hi - powerHi) + power.lo;
+    const double* power = powerOfTwoFor(reduced.n);
+    const double powerHi = power[0];
+    const double powerLo = power[1];
     const double uHi = fromBits(bitsOf(u.hi) & kUpper26Bits);
     const Pair sum = fastTwoSum(powerHi, powerHi * uHi);
     const double sumLo = sum.lo + powerHi * ((u.hi - uHi) + rest) + powerLo * ((1 + u.hi) + rest);
@@ -219,22 +241,33 @@ double positivePower(double x, double y) {
     if (x == 1) return 1;
     if (std::fabs(y) >= kLargestUsefulExponent) return (x > 1) == (y > 0) ? kInfinity : 0.0;
     const Reduced reduced = reduce(x);
-    const Pair log = logFast(reduced);
-    const Pair product = twoProduct(y, log.hi);
-    const Pair t = fastTwoSum(product.hi, product.lo + y * log.lo);
+    const Pair t = timesLog(y, logFast(reduced));
     if (t.hi > kOverflowLog) return kInfinity;
     if (t.hi < kUnderflowLog) return 0.0;
-    // log x is within 2^-69 of its size (the r^3 term's rounding, for x near 1), so
-    // y log x within 2^-69 |t|; exp adds 2^-69 (the rounding of u^2).
-    const double eps = 0x1p-67 + std::fabs(t.hi) * 0x1p-66;  // twice the errors above
-    if (const auto rounded = roundScaled(expFast(t), eps, false)) return *rounded;
+    // The bound on the error of exp(t), relative: four times the sum of the rounding of the
+    // r^3 term of log x (2^-52 |r|^3) times y, that of y log x (2^-77 |t|), and exp's own
+    // (2^-69: the rounding of u^2 and the terms left out).
+    const double r = std::fabs(reduced.rHi + reduced.rLo);
+    const double eps = 0x1p-67 + std::fabs(t.hi) * 0x1p-75 + std::fabs(y) * (r * r * r) * 0x1p-50;
+    const Scaled s = expFast(t);
+    // Most often the result is normal, not next to a power of two, and clear of the
+    // midpoints: then it is simply the first part.
+    const std::uint64_t bits = bitsOf(s.value.hi);
+    const double halfUlp = fromBits((bits & ~kMantissaBits) - (std::uint64_t{53} << 52));
+    if (std::fabs(s.value.lo) < halfUlp - eps * s.value.hi && (bits & kMantissaBits) != 0 && std::abs(s.exponent) < 1000) {
+        return s.value.hi * twoTo(s.exponent);
+    }
+    if (const auto rounded = roundScaled(s, eps, false)) return *rounded;
     return accuratePower(reduced, y);
 }
 
 }  // namespace
 
 double roundedPower(double x, double y) {
-    if (x > 0 && x < kInfinity && std::fabs(y) < kInfinity && y != 0) return positivePower(x, y);
+    // The common case first, from the bits: x positive and finite, y finite and not zero.
+    const std::uint64_t xBits = bitsOf(x);
+    const std::uint64_t yMagnitude = bitsOf(y) << 1;
+    if (xBits - 1 < bitsOf(DBL_MAX) && yMagnitude - 1 < (bitsOf(kInfinity) << 1) - 1) return positivePower(x, y);
     if (y == 0 || x == 1) return 1;
     if (std::isnan(x) || std::isnan(y)) return x + y;
     if (std::isinf(y)) {

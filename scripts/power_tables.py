@@ -48,18 +48,25 @@ lines = [
     "",
 ]
 
+def on_grid(v, step):
+    """v rounded to a multiple of step."""
+    return to_double(mpmath.nint(mpf(v) / step) * step)
+
+
 # log x = k ln2 + log(1/invc) + log1p(m invc - 1), for m in [sqrt(1/2), sqrt(2)]
 # split by floor(256 m) into kLogFirst .. kLogFirst + kLogEntries - 1.
 first, last = 181, 362
+# ln 2 and every -log(invc) have their first part on this grid, so that k ln2 + log(1/invc)
+# is exact in their first parts for |k| < 2^11.
+grid = mpf(2) ** -43
 lines.append(f"inline constexpr int kLogFirst = {first};")
 lines.append(f"inline constexpr int kLogEntries = {last - first + 1};")
 lines.append("")
-lines.append("// 1/c with 26 significant bits, c the middle of the entry's interval (1 for the two")
-lines.append("// intervals beside 1), and -log(invc) as a double-double.")
+lines.append("// 1/c with 9 significant bits, c the middle of the entry's interval (1 for the two")
+lines.append("// intervals beside 1), and -log(invc) in three parts, the first a multiple of 2^-43.")
 lines.append("struct LogEntry {")
 lines.append("    double invc;")
-lines.append("    double logcHi;")
-lines.append("    double logcLo;")
+lines.append("    double logc[3];")
 lines.append("};")
 lines.append("")
 lines.append("inline constexpr LogEntry kLog[kLogEntries] = {")
@@ -68,15 +75,16 @@ for j in range(first, last + 1):
         invc = 1.0
     else:
         c = (mpf(j) + mpf("0.5")) / 256
-        invc = with_bits(1 / c, 26)
-    hi, lo = split(-mpmath.log(mpf(invc)), 2)
-    lines.append(f"    {{{hexd(invc)}, {hexd(hi)}, {hexd(lo)}}},")
+        invc = with_bits(1 / c, 9)
+    logc = -mpmath.log(mpf(invc))
+    hi = on_grid(logc, grid)
+    lo, lo2 = split(logc - mpf(hi), 2)
+    lines.append(f"    {{{hexd(invc)}, {{{hexd(hi)}, {hexd(lo)}, {hexd(lo2)}}}}},")
 lines.append("};")
 lines.append("")
 
-# ln 2 in three parts; the first with 42 bits, so k times it is exact for |k| < 2^11.
 ln2 = mpmath.log(2)
-l1 = with_bits(ln2, 42)
+l1 = on_grid(ln2, grid)
 l2, l3 = split(ln2 - mpf(l1), 2)
 lines.append(f"inline constexpr double kLn2[3] = {{{hexd(l1)}, {hexd(l2)}, {hexd(l3)}}};")
 
@@ -89,10 +97,13 @@ q1 = with_bits(q, 35)  # n up to 2^18: n times it is exact
 q2, q3 = split(q - mpf(q1), 2)
 lines.append(f"inline constexpr double kLn2N[3] = {{{hexd(q1)}, {hexd(q2)}, {hexd(q3)}}};")
 lines.append("")
-lines.append("inline constexpr DoubleDouble kExp2[kExpEntries] = {")
+lines.append("// 2^(j/128) in three parts, the first with 26 significant bits.")
+lines.append("inline constexpr double kExp2[kExpEntries][3] = {")
 for j in range(n):
-    hi, lo = split(mpf(2) ** (mpf(j) / n), 2)
-    lines.append(f"    {{{hexd(hi)}, {hexd(lo)}}},")
+    v = mpf(2) ** (mpf(j) / n)
+    hi = with_bits(v, 26)
+    mid, lo = split(v - mpf(hi), 2)
+    lines.append(f"    {{{hexd(hi)}, {hexd(mid)}, {hexd(lo)}}},")
 lines.append("};")
 lines.append("")
 
