@@ -6,15 +6,16 @@
 # shellcheck disable=SC2034 # used by the scripts that source this file
 combicalc_program_packages=(
   g++ cmake ninja-build
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core libfast-float-dev
 )
 
 # What the tests, benchmarks, fuzzers and checks need besides.
 # shellcheck disable=SC2034
 combicalc_test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-  clang libclang-rt-dev clang-format shellcheck
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev libmpfr-dev
+  clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
   xvfb x11-utils
+  g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64
 )
 
 combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
