@@ -33,5 +33,6 @@ combicalc_start_xvfb() {
     echo "Xvfb did not start" >&2
     return 1
   fi
-  export DISPLAY=":$(cat "$combicalc_xvfb_dir/display")" XDG_RUNTIME_DIR=$combicalc_xvfb_dir
+  DISPLAY=":$(cat "$combicalc_xvfb_dir/display")"
+  export DISPLAY XDG_RUNTIME_DIR=$combicalc_xvfb_dir
 }
