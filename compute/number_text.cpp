@@ -8,6 +8,9 @@
 
 #include <fast_float/fast_float.h>
 
+#include "compute/unicode_digits.h"
+#include "window_state/unicode_text.h"
+
 namespace combicalc {
 
 namespace {
@@ -17,10 +20,46 @@ constexpr std::string_view kMinusInfinity = "-Infinity";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+// The decimal digit d that `character` is in any script, or -1.
+int digitValue(char32_t character) {
+    const auto* after = std::upper_bound(std::begin(unicode_digits::kZeros), std::end(unicode_digits::kZeros), character);
+    if (after == std::begin(unicode_digits::kZeros)) return -1;
+    const char32_t offset = character - *(after - 1);
+    return offset < 10 ? static_cast<int>(offset) : -1;
+}
+
+bool isMinusSign(char32_t character) { return character == U'\u2212' || character == U'\uFF0D'; }
+
+// The text as the grammar reads it: without the invisible characters around it, with every
+// decimal digit as its ASCII digit and every minus sign as '-'. Anything else, invisible
+// characters inside included, is kept, so that the grammar rejects it.
+std::string plainForm(std::string_view text) {
+    std::string plain;
+    std::size_t visibleLength = 0;  // the plain text up to its last visible character
+    while (!text.empty()) {
+        const std::string_view before = text;
+        const auto character = takeCharacter(text);
+        if (!character) {  // not UTF-8: kept, and never a number
+            plain += text.front();
+            text.remove_prefix(1);
+            visibleLength = plain.size();
+            continue;
+        }
+        if (isInvisible(*character)) {
+            if (!plain.empty()) plain.append(before.substr(0, before.size() - text.size()));
+            continue;
+        }
+        if (const int digit = digitValue(*character); digit >= 0) {
+            plain += static_cast<char>('0' + digit);
+        } else if (isMinusSign(*character)) {
+            plain += '-';
+        } else {
+            plain.append(before.substr(0, before.size() - text.size()));
+        }
+        visibleLength = plain.size();
+    }
+    plain.resize(visibleLength);
+    return plain;
 }
 
 std::string_view takeDigits(std::string_view& rest) {
@@ -91,7 +130,8 @@ std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Ex
 
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator) {
     if (text.size() > kMaxNumberTextLength) return std::nullopt;
-    std::string_view rest = trimSpaces(text);
+    const std::string plain = plainForm(text);
+    std::string_view rest = plain;
     const bool negative = takeSign(rest);
     if (rest == kInfinity) return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     const auto mantissa = takeMantissa(rest, decimalSeparator);
@@ -108,6 +148,14 @@ std::string formatNumber(double value, std::string_view decimalSeparator) {
 
     char digits[32];
     const char* end = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, 15).ptr;
+    // Rounded to 15 digits, the few largest doubles give the one text that lies beyond the
+    // double range; the largest 15-digit text below it reads back finite.
+    constexpr std::string_view kBeyondRange = "1.79769313486232e+308";
+    constexpr std::string_view kLargestBelow = "1.79769313486231e+308";
+    char* magnitude = digits[0] == '-' ? digits + 1 : digits;
+    if (std::string_view(magnitude, static_cast<std::size_t>(end - magnitude)) == kBeyondRange) {
+        std::copy(kLargestBelow.begin(), kLargestBelow.end(), magnitude);
+    }
     std::string text;
     text.reserve(static_cast<std::size_t>(end - digits) + decimalSeparator.size());
     for (const char* c = digits; c != end; ++c) {

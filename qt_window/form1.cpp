@@ -6,7 +6,6 @@
 #include <QRadioButton>
 
 #include <exception>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -53,9 +52,10 @@ Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator
 
 QWidget* Form1::createTextBox(const ControlRow& row) {
     auto* box = new QLineEdit(toQString(row.initialText), this);
-    // A box holds whatever is typed or pasted, of any length: a text is judged only when a
-    // run reads it, and a cut paste would turn a wrong number into a plausible one.
-    box->setMaxLength(std::numeric_limits<int>::max());
+    // No text longer than a thousand characters is a number, and a box holding megabytes
+    // would shape them all again at every cursor blink; what is cut still shows its length
+    // in the report that rejects it.
+    box->setMaxLength(kMaxBoxTextLength);
     store_.attach(static_cast<TextBox>(row.index), box);
     return box;
 }

@@ -22,6 +22,10 @@ struct ControlRow;
 
 class Form1 : public QWidget {
 public:
+    // The most a text box holds: what desktop programs' text fields commonly take, and so
+    // what a user who pastes a whole document meets elsewhere too.
+    static constexpr int kMaxBoxTextLength = 32767;
+
     // `logicalDpi` sizes the twip layout; `decimalSeparator` is the user's, for the
     // numbers a run reads and writes.
     Form1(double logicalDpi, std::string decimalSeparator);

@@ -3,6 +3,7 @@
 
 Needs python3-mpmath. Run from the repository root: scripts/power_tables.py
 """
+import subprocess
 import mpmath
 from mpmath import mp, mpf
 
@@ -125,3 +126,4 @@ lines.append("}  // namespace combicalc::power_tables")
 
 with open("compute/power_tables.h", "w") as out:
     out.write("\n".join(lines) + "\n")
+subprocess.run(["clang-format", "-i", "compute/power_tables.h"], check=True)  # in the project's style

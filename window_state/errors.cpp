@@ -1,6 +1,9 @@
 #include "window_state/errors.h"
 
 #include <cstddef>
+#include <cstdio>
+
+#include "window_state/unicode_text.h"
 
 namespace combicalc {
 
@@ -12,18 +15,42 @@ constexpr std::size_t kQuotedTextLimit = 40;
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+// What cannot be seen is spelled out, so that the quote shows what the box holds: "\n" for a
+// line break, "U+00A0" for a no-break space, "\xFF" for a byte that is no UTF-8.
+void appendVisibly(std::string& quote, std::string_view text) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    while (!text.empty()) {
+        const std::string_view rest = text;
+        const auto character = takeCharacter(text);
+        if (!character) {
+            const auto byte = static_cast<unsigned char>(text.front());
+            quote.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+            text.remove_prefix(1);
+        } else if (*character == '\n' || *character == '\t' || *character == '\r') {
+            quote.append(*character == '\n' ? "\\n" : *character == '\t' ? "\\t" : "\\r");
+        } else if (*character != ' ' && isInvisible(*character)) {
+            char code[12];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*character));
+            quote.append(code);
+        } else {
+            quote.append(rest.substr(0, rest.size() - text.size()));
+        }
+    }
+}
+
 // Texts are UTF-8: counts characters, not bytes, and cuts between characters.
 std::string quoted(std::string_view text) {
     std::string result = "\"";
     if (text.size() <= kQuotedTextLimit) {
-        result.append(text).append("\"");
-        return result;
+        appendVisibly(result, text);
+        return result.append("\"");
     }
     std::size_t cut = kQuotedTextLimit;
     while (cut > 0 && isContinuationByte(text[cut])) --cut;
     std::size_t characters = 0;
     for (char c : text) characters += isContinuationByte(c) ? 0 : 1;
-    result.append(text.substr(0, cut)).append("…\" (").append(std::to_string(characters)).append(" characters)");
+    appendVisibly(result, text.substr(0, cut));
+    result.append("…\" (").append(std::to_string(characters)).append(" characters)");
     return result;
 }
 

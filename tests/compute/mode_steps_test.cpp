@@ -62,18 +62,23 @@ INSTANTIATE_TEST_SUITE_P(Factorial,
                                                "InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "ok", "Infinity", 1000}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(nPr,
-                         ModeResult,
-                         ::testing::Values(Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
-                                           Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
-                                           Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
-                                           Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
-                                           Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
-                                           Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
-                                           Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
-                                           Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
-                                           Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    nPr,
+    ModeResult,
+    ::testing::Values(
+        Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
+        Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
+        Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
+        Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
+        Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
+        Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
+        Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
+        Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
+        // The largest double's text reads back finite, so
+        // the countdown goes on to the budget.
+        Result{"LargestDouble", P, "1.7976931348623157E+308", "1.7976931348623157E+308", "", "", "ok", "Infinity", 1000},
+        Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     nCr,

@@ -40,7 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Written{"SmallExponentForm", 1e-5, "1E-05"},
                       Written{"PlainSmall", 0.0001, "0.0001"},
                       Written{"OneSeventyFactorial", 7.257415615307994e306, "7.25741561530799E+306"},
-                      Written{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+                      // 1.79769313486232E+308 would read back as Infinity.
+                      Written{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486231E+308"},
+                      Written{"MinusLargestDouble", -std::numeric_limits<double>::max(), "-1.79769313486231E+308"},
+                      Written{"BelowTheLargestUnchanged", 1.79769313486231e308, "1.79769313486231E+308"},
                       Written{"SmallestDenormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
                       Written{"Infinity", kInf, "Infinity"},
                       Written{"MinusInfinity", -kInf, "-Infinity"}),
@@ -91,7 +94,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Read{"Denormal", "4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
                       Read{"Infinity", "Infinity", kInf},
                       Read{"MinusInfinity", "-Infinity", -kInf},
-                      Read{"SpacedInfinity", " Infinity ", kInf}),
+                      Read{"SpacedInfinity", " Infinity ", kInf},
+                      Read{"LargestFifteenDigitText", "1.79769313486231E+308", 1.79769313486231e308},
+                      Read{"TabBefore", "\t5", 5.0},
+                      Read{"SpreadsheetCell", "5\r\n", 5.0},
+                      Read{"NoBreakSpaceAround", "\u00A05\u202F", 5.0},
+                      Read{"DirectionMarkAndByteOrderMark", "\uFEFF\u200E5\u200F", 5.0},
+                      Read{"MinusSign", "\u22122.5", -2.5},
+                      Read{"PersianMinus", "\u200E\u22125", -5.0},
+                      Read{"ArabicIndicDigits", "\u0661\u0662", 12.0},
+                      Read{"PersianDigits", "\u06F2\u06F5", 25.0},
+                      Read{"DevanagariDigits", "\u0968.\u096B", 2.5},
+                      Read{"FullwidthDigits", "\uFF0D\uFF17", -7.0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct Rejected {
@@ -128,8 +142,12 @@ INSTANTIATE_TEST_SUITE_P(Texts,
                                            Rejected{"SignedNan", "-NAN"},
                                            Rejected{"ShortInf", "inf"},
                                            Rejected{"LowerInfinity", "infinity"},
-                                           Rejected{"Tab", "\t5"},
-                                           Rejected{"ArabicIndicDigit", "\xD9\xA5"},
+                                           Rejected{"InvisibleInside", "1\u00A0000"},
+                                           Rejected{"ZeroWidthInside", "1\u200B2"},
+                                           Rejected{"ArabicGroupSeparator", "1\u066C000"},
+                                           Rejected{"LineBreakInside", "5\n5"},
+                                           Rejected{"OnlyInvisible", "\u200E\t"},
+                                           Rejected{"BrokenUtf8", "5\xD9"},
                                            Rejected{"EmbeddedNul",
                                                     std::string("5\0"
                                                                 "5",
@@ -145,7 +163,9 @@ TEST(ReadNumber, FollowsTheGivenDecimalSeparator) {
                           "5",
                           "\xD9\xAB"),
               2.5);
-    EXPECT_FALSE(parseNumber("2\xD9", "\xD9\xAB").has_value());  // half a separator
+    EXPECT_FALSE(parseNumber("2\xD9", "\xD9\xAB").has_value());   // half a separator
+    EXPECT_EQ(parseNumber("\u0662\u066B\u0665", "\u066B"), 2.5);  // as Arabic users type it
+    EXPECT_EQ(parseNumber("\u06F2\u066B\u06F5", "\u066B"), 2.5);  // and Persian users
 }
 
 TEST(ReadNumber, AcceptsTheLongestTextItAllows) {

@@ -159,5 +159,10 @@ TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
     EXPECT_LT(std::string(ConversionError(TextBox::x, huge).what()).size(), 120U);
 }
 
+TEST(ErrorMessages, SpellOutWhatCannotBeSeen) {
+    EXPECT_STREQ(ConversionError(TextBox::x, "5\n\t5\u00A0\u200E\xFF").what(),
+                 "Conversion error: box x holds \"5\\n\\t5U+00A0U+200E\\xFF\", which is not a number");
+}
+
 }  // namespace
 }  // namespace combicalc
