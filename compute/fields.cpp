@@ -13,7 +13,11 @@ FetchedText Fields::fetch(TextBox box) {
 
 double Fields::convert(const FetchedText& fetched) const {
     if (const auto value = parseNumber(fetched.text, decimalSeparator_)) return *value;
-    throw ConversionError(fetched.box, fetched.text);
+    // "2.5" where the user's separator is ',' (or the other way round) is a number written
+    // with the other separator: the report says which one to use.
+    const std::string_view other = decimalSeparator_ == "," ? "." : ",";
+    const bool otherSeparatorFits = fetched.text.find(other) != std::string::npos && parseNumber(fetched.text, other).has_value();
+    throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? decimalSeparator_ : std::string_view());
 }
 
 void Fields::writeNumber(TextBox box, Wide value) { setText(box, formatNumber(narrow(value, flags_), decimalSeparator_)); }

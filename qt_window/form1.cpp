@@ -1,27 +1,32 @@
 #include "qt_window/form1.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 #include <vector>
 
 #include "compute/run.h"
+#include "qt_window/accessible_roles.h"
 #include "qt_window/caption_fit.h"
 #include "qt_window/error_report.h"
 #include "qt_window/qt_text.h"
 #include "qt_window/twips.h"
+#include "window_state/box_words.h"
 #include "window_state/mode_selection.h"
 
 namespace combicalc {
 
 namespace {
 
-void place(QWidget* control, const ControlRow& row, double logicalDpi) {
-    const PixelRect rect = toPixels(row.geometry, logicalDpi);
+void place(QWidget* control, const ControlRow& row, double dpi) {
+    const PixelRect rect = toPixels(row.geometry, dpi);
     control->setGeometry(rect.left, rect.top, rect.width, rect.height);  // past the right edge is clipped
     control->setObjectName(toQString(row.name));
     control->setVisible(row.initiallyVisible);
@@ -29,29 +34,78 @@ void place(QWidget* control, const ControlRow& row, double logicalDpi) {
     control->setAccessibleName(toQString(row.initialText));
 }
 
+// The rows in tab order, which is also the order screen readers walk the controls in.
+std::vector<const ControlRow*> rowsInTabOrder() {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : kControls) rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+    return rows;
+}
+
+// From the window's corner to the far corner of the lowest option button: the option
+// buttons' column, in the window's and the panel's coordinates alike.
+TwipRect optionColumn() {
+    TwipRect column{0, 0, 0, 0};
+    for (const ControlRow& row : kControls) {
+        if (row.kind != ControlKind::OptionButton) continue;
+        column.width = std::max(column.width, row.geometry.left + row.geometry.width);
+        column.height = std::max(column.height, row.geometry.top + row.geometry.height);
+    }
+    return column;
+}
+
+// A focused command button is pressed by Return and Enter, as by Space.
+class StartButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 }  // namespace
 
 Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {
+    setObjectName(toQString(kWindowTitle));
     setWindowTitle(toQString(kWindowTitle));
-    setFixedSize(twipsToPixels(kClientWidthTwips, logicalDpi), twipsToPixels(kClientHeightTwips, logicalDpi));
-    std::vector<QWidget*> byTabIndex(kControls.size());
-    for (const ControlRow& row : kControls) {
+    setAccessibleName(toQString(kWindowTitle));
+    const double dpi = layoutDpi(logicalDpi, QApplication::font().pointSizeF());
+    setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
+    exposeAccessibleRoles();
+    // The option buttons share a panel, so that screen readers announce them as one group;
+    // it lies where they lie, so that their twip positions hold inside it too.
+    auto* modes = new QWidget(this);
+    modes->setObjectName(kModesGroupName);
+    modes->setAccessibleName("Mode");
+    const PixelRect column = toPixels(optionColumn(), dpi);
+    modes->setGeometry(column.left, column.top, column.width, column.height);
+    QWidget* previous = nullptr;
+    for (const ControlRow* row : rowsInTabOrder()) {
         QWidget* control = nullptr;
-        switch (row.kind) {
-            case ControlKind::TextBox: control = createTextBox(row); break;
-            case ControlKind::OptionButton: control = createOptionButton(row); break;
-            case ControlKind::CommandButton: control = createStartButton(row); break;
+        switch (row->kind) {
+            case ControlKind::TextBox: control = createTextBox(*row); break;
+            case ControlKind::OptionButton: control = createOptionButton(*row, modes); break;
+            case ControlKind::CommandButton: control = createStartButton(*row); break;
         }
-        place(control, row, logicalDpi);
-        byTabIndex[static_cast<std::size_t>(row.tabIndex)] = control;
+        place(control, *row, dpi);
+        if (previous != nullptr) setTabOrder(previous, control);
+        previous = control;
     }
     fitOptionCaptions();  // once the buttons have their size, which tells the room they have
-    for (std::size_t i = 1; i < byTabIndex.size(); ++i) setTabOrder(byTabIndex[i - 1], byTabIndex[i]);
     connectHandlers();
 }
 
 QWidget* Form1::createTextBox(const ControlRow& row) {
     auto* box = new QLineEdit(toQString(row.initialText), this);
+    const QString description = toQString(wordsFor(static_cast<TextBox>(row.index)).description);
+    box->setAccessibleDescription(description);
+    box->setToolTip(description);
     // No text longer than a thousand characters is a number, and a box holding megabytes
     // would shape them all again at every cursor blink; what is cut still shows its length
     // in the report that rejects it.
@@ -60,15 +114,15 @@ QWidget* Form1::createTextBox(const ControlRow& row) {
     return box;
 }
 
-QWidget* Form1::createOptionButton(const ControlRow& row) {
-    auto* option = new QRadioButton(this);  // its caption comes with fitOptionCaptions
+QWidget* Form1::createOptionButton(const ControlRow& row, QWidget* modes) {
+    auto* option = new QRadioButton(modes);  // its caption comes with fitOptionCaptions
     options_[row.index] = option;
     store_.attach(static_cast<OptionButton>(row.index), option);
     return option;
 }
 
 QWidget* Form1::createStartButton(const ControlRow& row) {
-    start_ = new QPushButton(toQString(row.initialText), this);
+    start_ = new StartButton(toQString(row.initialText), this);
     QFont font(toQString(kCommandFontFace));
     font.setPointSizeF(kCommandFontPoints);
     font.setWeight(QFont::Normal);
@@ -87,9 +141,12 @@ void Form1::fitOptionCaptions() {
 void Form1::connectHandlers() {
     connect(start_, &QPushButton::clicked, this, &Form1::startClicked);
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        // A click, or the arrow keys and Space, which select an option by clicking it.
+        // Whenever a working option becomes selected, by a click, the keys or a program such
+        // as a screen reader, and only then.
         if (const auto mode = modeOf(static_cast<OptionButton>(i))) {
-            connect(options_[i], &QRadioButton::clicked, this, [this, mode] { modeSelected(*mode); });
+            connect(options_[i], &QRadioButton::toggled, this, [this, mode](bool selected) {
+                if (selected) modeSelected(*mode);
+            });
         }
     }
 }

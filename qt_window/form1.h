@@ -25,9 +25,11 @@ public:
     // The most a text box holds: what desktop programs' text fields commonly take, and so
     // what a user who pastes a whole document meets elsewhere too.
     static constexpr int kMaxBoxTextLength = 32767;
+    // The object name of the panel that groups the option buttons.
+    static constexpr const char* kModesGroupName = "modes";
 
-    // `logicalDpi` sizes the twip layout; `decimalSeparator` is the user's, for the
-    // numbers a run reads and writes.
+    // `logicalDpi` (the screen's) and the application font size the twip layout (see
+    // layoutDpi); `decimalSeparator` is the user's, for the numbers a run reads and writes.
     Form1(double logicalDpi, std::string decimalSeparator);
 
 protected:
@@ -37,7 +39,7 @@ protected:
 
 private:
     QWidget* createTextBox(const ControlRow& row);
-    QWidget* createOptionButton(const ControlRow& row);
+    QWidget* createOptionButton(const ControlRow& row, QWidget* modes);
     QWidget* createStartButton(const ControlRow& row);
     void fitOptionCaptions();
     void connectHandlers();

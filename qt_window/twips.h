@@ -3,11 +3,22 @@
 // Twips (1/1440 inch) to device-independent pixels at the screen's logical DPI, so the
 // window keeps its physical size on any screen: 15 twips a pixel at 96 DPI.
 
+#include <algorithm>
 #include <cmath>
 
 #include "window_state/controls.h"
 
 namespace combicalc {
+
+// The default font size the twip layout was made for. A user who chose a larger font gets
+// the whole layout larger by the same factor, so that the captions keep that size.
+inline constexpr double kLayoutFontPoints = 9;
+
+// The DPI to lay the window out at: the screen's, times the user's font size over the
+// layout's, never smaller than the screen's.
+inline double layoutDpi(double logicalDpi, double userFontPoints) {
+    return logicalDpi * std::max(1.0, userFontPoints / kLayoutFontPoints);
+}
 
 inline int twipsToPixels(int twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));

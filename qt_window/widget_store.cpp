@@ -11,6 +11,12 @@ namespace {
 
 std::size_t index(TextBox box) { return static_cast<std::size_t>(box); }
 
+// A written text shows from its start, as the user reads it; a long one can be scrolled.
+void show(QLineEdit& edit, std::string_view text) {
+    edit.setText(toQString(text));
+    edit.setCursorPosition(0);
+}
+
 }  // namespace
 
 void WidgetStore::attach(TextBox box, QLineEdit* edit) { boxes_[index(box)] = edit; }
@@ -20,7 +26,7 @@ void WidgetStore::attach(OptionButton option, QRadioButton* button) { options_[s
 void WidgetStore::showHeldWrites() {
     holding_ = false;
     for (std::size_t i = 0; i < kTextBoxCount; ++i) {
-        if (heldTexts_[i]) boxes_[i]->setText(toQString(*heldTexts_[i]));
+        if (heldTexts_[i]) show(*boxes_[i], *heldTexts_[i]);
         heldTexts_[i].reset();
     }
 }
@@ -34,7 +40,7 @@ void WidgetStore::setText(TextBox box, std::string_view text) {
     if (holding_) {
         heldTexts_[index(box)].emplace(text);
     } else {
-        boxes_[index(box)]->setText(toQString(text));
+        show(*boxes_[index(box)], text);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "window_state/box_words.h"
 #include "window_state/unicode_text.h"
 
 namespace combicalc {
@@ -54,9 +55,10 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
-std::string conversionMessage(TextBox box, std::string_view text) {
-    std::string message = "Conversion error: box ";
-    message.append(nameOf(box)).append(" holds ").append(quoted(text)).append(", which is not a number");
+std::string conversionMessage(TextBox box, std::string_view text, std::string_view separatorToUse) {
+    std::string message = "Conversion error: ";
+    message.append(wordsFor(box).userName).append(" holds ").append(quoted(text)).append(", which is not a number");
+    if (!separatorToUse.empty()) message.append(": write the decimal separator as \"").append(separatorToUse).append("\"");
     return message;
 }
 
@@ -71,7 +73,8 @@ std::string_view describe(Fault fault) {
     return "unknown fault";
 }
 
-ConversionError::ConversionError(TextBox box, std::string_view text) : RunError(conversionMessage(box, text)), box_(box) {}
+ConversionError::ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse)
+    : RunError(conversionMessage(box, text, separatorToUse)), box_(box) {}
 
 ArithmeticFault::ArithmeticFault(Fault fault)
     : RunError(std::string("Arithmetic fault: ").append(describe(fault))), fault_(fault) {}

@@ -16,10 +16,11 @@ protected:
     explicit RunError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// A box's text is not a number.
+// A box's text is not a number. `separatorToUse`, where given, is the decimal separator
+// the text would be a number with, in place of the one it has.
 class ConversionError final : public RunError {
 public:
-    ConversionError(TextBox box, std::string_view text);
+    ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse = {});
     TextBox box() const { return box_; }
 
 private:

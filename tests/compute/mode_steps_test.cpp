@@ -197,7 +197,12 @@ TEST(Locale, DecimalCommaIsReadAndWritten) {
     const auto outcome = runWith(OptionButton::Option1, {{TextBox::x, "2,5"}}, ",");
     EXPECT_EQ(outcome.kind, "ok");
     EXPECT_EQ(outcome.text(TextBox::a), "1,875");
-    EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, ",").kind, "conversion");
+    const auto otherSeparator = runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, ",");
+    EXPECT_EQ(otherSeparator.kind, "conversion");
+    EXPECT_EQ(otherSeparator.message,
+              "Conversion error: the first input box holds \"2.5\", which is not a number: write the decimal separator as \",\"");
+    EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2,5"}}, ".").message,
+              "Conversion error: the first input box holds \"2,5\", which is not a number: write the decimal separator as \".\"");
 }
 
 // Independent checks of whole-number results against products of whole numbers. While every

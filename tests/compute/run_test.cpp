@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Options,
 TEST(Run, FailureEndsTheRunWithoutReset) {
     const auto outcome = runWith(OptionButton::Option2, {{TextBox::x, "5"}, {TextBox::y, "two"}, {TextBox::z, "9"}});
     EXPECT_EQ(outcome.kind, "conversion");
-    EXPECT_EQ(outcome.message, "Conversion error: box y holds \"two\", which is not a number");
+    EXPECT_EQ(outcome.message, "Conversion error: the second input box holds \"two\", which is not a number");
     EXPECT_EQ(outcome.passes, 1U);
     EXPECT_EQ(outcome.text(TextBox::a), "1");  // the first-pass value was written before the test
     EXPECT_EQ(outcome.text(TextBox::x), "5");
@@ -70,7 +70,7 @@ TEST(Run, AgainWithoutNewInputFailsOnThePlaceholders) {
     EXPECT_EQ(store.getText(TextBox::a), "120");
     const auto again = runOn(store);
     EXPECT_EQ(again.kind, "conversion");
-    EXPECT_EQ(again.message, "Conversion error: box x holds \"Field 1\", which is not a number");
+    EXPECT_EQ(again.message, "Conversion error: the first input box holds \"Field 1\", which is not a number");
     EXPECT_EQ(again.text(TextBox::a), "1");
 }
 
@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Modes,
 
 TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_STREQ(ConversionError(TextBox::x, "Field 1").what(),
-                 "Conversion error: box x holds \"Field 1\", which is not a number");
-    EXPECT_STREQ(ConversionError(TextBox::a, "").what(), "Conversion error: box a holds \"\", which is not a number");
+                 "Conversion error: the first input box holds \"Field 1\", which is not a number");
+    EXPECT_STREQ(ConversionError(TextBox::a, "").what(), "Conversion error: the Answer box holds \"\", which is not a number");
     EXPECT_STREQ(ArithmeticFault(Fault::DivisionByZero).what(), "Arithmetic fault: division by zero");
     EXPECT_STREQ(ArithmeticFault(Fault::InvalidOperation).what(), "Arithmetic fault: invalid operation");
     EXPECT_STREQ(ArithmeticFault(Fault::Overflow).what(), "Arithmetic fault: overflow");
@@ -154,14 +154,14 @@ TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
     std::string text;
     for (int i = 0; i < 30; ++i) text += "\xC3\xA9";  // 'é', two bytes each
     const std::string message = ConversionError(TextBox::y, text).what();
-    EXPECT_EQ(message, "Conversion error: box y holds \"" + text.substr(0, 40) + "…\" (30 characters), which is not a number");
+    EXPECT_EQ(message, "Conversion error: the second input box holds \"" + text.substr(0, 40) + "…\" (30 characters), which is not a number");
     const std::string huge(100000, '9');
-    EXPECT_LT(std::string(ConversionError(TextBox::x, huge).what()).size(), 120U);
+    EXPECT_LT(std::string(ConversionError(TextBox::x, huge).what()).size(), 140U);
 }
 
 TEST(ErrorMessages, SpellOutWhatCannotBeSeen) {
     EXPECT_STREQ(ConversionError(TextBox::x, "5\n\t5\u00A0\u200E\xFF").what(),
-                 "Conversion error: box x holds \"5\\n\\t5U+00A0U+200E\\xFF\", which is not a number");
+                 "Conversion error: the first input box holds \"5\\n\\t5U+00A0U+200E\\xFF\", which is not a number");
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ private slots:
         QStringList chain;
         QWidget* widget = window_->findChild<QWidget*>("Option1");
         do {
-            if (!widget->objectName().isEmpty() && widget->parent() == window_.get()) chain << widget->objectName();
+            if (expected.contains(widget->objectName())) chain << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != window_->findChild<QWidget*>("Option1"));
         QCOMPARE(chain, expected);
@@ -96,6 +96,63 @@ private slots:
         QVERIFY(!box("Answer")->isHidden());
         QVERIFY(box("Text1")->isHidden());
         QCOMPARE(box("Field 3")->text(), QString("Field 3"));
+    }
+
+    void modeSelectionByAProgram() {  // as a screen reader's Toggle action selects
+        option("Factorial")->setChecked(true);
+        QCOMPARE(visibleInputs(), QString("x"));
+        option("2 Outcomes")->setChecked(true);
+        QCOMPARE(visibleInputs(), QString("xyzw"));
+        option("At Most")->setChecked(true);
+        QCOMPARE(visibleInputs(), QString("xyzw"));
+        box("Field 2")->hide();
+        QTest::mouseClick(option("At Most"), Qt::LeftButton);  // already selected: no selection runs
+        QCOMPARE(visibleInputs(), QString("xzw"));
+    }
+
+    void returnOnStartPressesIt() {
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        type("Field 1", "5");
+        QTest::keyClick(box("Field 1"), Qt::Key_Return);  // inert in a box
+        QCOMPARE(box("Answer")->text(), QString("Answer"));
+        start()->setFocus();
+        QTest::keyClick(start(), Qt::Key_Return);
+        QCOMPARE(box("Answer")->text(), QString("120"));
+        type("Field 1", "4");
+        start()->setFocus();
+        QTest::keyClick(start(), Qt::Key_Enter);
+        QCOMPARE(box("Answer")->text(), QString("24"));
+    }
+
+    void writtenTextsShowTheirStart() {
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        type("Field 1", "170");
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(box("Answer")->text(), QString("7.25741561530788E+306"));
+        QCOMPARE(box("Answer")->cursorPosition(), 0);
+        QCOMPARE(box("Field 1")->cursorPosition(), 0);
+    }
+
+    void theLayoutGrowsWithTheUsersFont() {
+        const QFont original = QApplication::font();
+        QFont large = original;
+        large.setPointSizeF(18);  // twice the 9 points the layout was made for
+        QApplication::setFont(large);
+        const Form1 window(kTestDpi, ".");
+        QApplication::setFont(original);
+        QCOMPARE(window.size(), QSize(496, 566));
+        for (QRadioButton* button : window.findChildren<QRadioButton*>()) {
+            QCOMPARE(button->font().pointSizeF(), 18.0);  // not shrunk to fit
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+        }
+    }
+
+    void screenReadersHearWhatEachBoxHolds() {
+        for (const char* name : {"Field 1", "Field 2", "Field 3", "Field 4", "Answer"}) {
+            QVERIFY2(!box(name)->accessibleDescription().isEmpty(), name);
+            QCOMPARE(box(name)->toolTip(), box(name)->accessibleDescription());
+        }
+        QCOMPARE(option("Factorial")->parentWidget()->accessibleName(), QString("Mode"));
     }
 
     void modeSelectionFromTheKeyboard() {
@@ -149,7 +206,8 @@ private slots:
         QTest::mouseClick(option("Factorial"), Qt::LeftButton);
         watch_.expectErrorBox();
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(watch_.takeSeen(), QStringList{"Form1|Conversion error: box x holds \"Field 1\", which is not a number"});
+        QCOMPARE(watch_.takeSeen(),
+                 QStringList{"Form1|Conversion error: the first input box holds \"Field 1\", which is not a number"});
         QCOMPARE(box("Answer")->text(), QString("1"));  // written before the failing step; no reset
         QVERIFY(window_->isVisible());
 
@@ -179,7 +237,8 @@ private slots:
         watch_.expectErrorBox(true);
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(watch_.takeSeen().size(), 1);
-        QCOMPARE(QApplication::clipboard()->text(), QString("Conversion error: box x holds \"\", which is not a number"));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("Conversion error: the first input box holds \"\", which is not a number"));
     }
 
     void aHugePasteIsCappedAndTheWindowKeepsUp() {
