@@ -2,6 +2,7 @@
 // opens its one window.
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 
@@ -20,9 +21,12 @@ int main(int argc, char* argv[]) {
     auto guard = std::make_unique<combicalc::StartGuard>();
     QApplication application(argc, argv);
     guard.reset();
-    // Desktops take the icon from the installed .desktop file; looking it up in the icon
-    // themes here would cost a quarter of the start-up.
+    // Installed, desktops take the icon from the .desktop file; the compiled-in one serves
+    // before that (looking it up in the icon themes would cost a quarter of the start-up).
     QApplication::setDesktopFileName("combicalc");
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/combicalc-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     combicalc::Form1 window(QGuiApplication::primaryScreen()->logicalDotsPerInch(), QLocale().decimalPoint().toStdString());
     window.show();
