@@ -72,16 +72,19 @@ protected:
 }  // namespace
 
 Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {
+    // Assistive technology asks for a widget's role when it first hears of it, which the
+    // object name decides: named before anything is set on it.
+    exposeAccessibleRoles();
     setObjectName(toQString(kWindowTitle));
     setWindowTitle(toQString(kWindowTitle));
     setAccessibleName(toQString(kWindowTitle));
-    const double dpi = layoutDpi(logicalDpi, QApplication::font().pointSizeF());
+    const double dpi = logicalDpi * fontGrowth(QApplication::font().pointSizeF());
     setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
-    exposeAccessibleRoles();
     // The option buttons share a panel, so that screen readers announce them as one group;
     // it lies where they lie, so that their twip positions hold inside it too.
-    auto* modes = new QWidget(this);
+    auto* modes = new QWidget;
     modes->setObjectName(kModesGroupName);
+    modes->setParent(this);
     modes->setAccessibleName("Mode");
     const PixelRect column = toPixels(optionColumn(), dpi);
     modes->setGeometry(column.left, column.top, column.width, column.height);
@@ -124,7 +127,8 @@ QWidget* Form1::createOptionButton(const ControlRow& row, QWidget* modes) {
 QWidget* Form1::createStartButton(const ControlRow& row) {
     start_ = new StartButton(toQString(row.initialText), this);
     QFont font(toQString(kCommandFontFace));
-    font.setPointSizeF(kCommandFontPoints);
+    // Larger than the rest by the same measure whatever size the user's font is.
+    font.setPointSizeF(kCommandFontPoints * fontGrowth(QApplication::font().pointSizeF()));
     font.setWeight(QFont::Normal);
     start_->setFont(font);
     return start_;

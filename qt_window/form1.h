@@ -28,8 +28,8 @@ public:
     // The object name of the panel that groups the option buttons.
     static constexpr const char* kModesGroupName = "modes";
 
-    // `logicalDpi` (the screen's) and the application font size the twip layout (see
-    // layoutDpi); `decimalSeparator` is the user's, for the numbers a run reads and writes.
+    // `logicalDpi` (the screen's) and the application font's growth (see fontGrowth) size
+    // the twip layout; `decimalSeparator` is the user's, for the numbers a run reads and writes.
     Form1(double logicalDpi, std::string decimalSeparator);
 
 protected:

@@ -14,11 +14,9 @@ namespace combicalc {
 // the whole layout larger by the same factor, so that the captions keep that size.
 inline constexpr double kLayoutFontPoints = 9;
 
-// The DPI to lay the window out at: the screen's, times the user's font size over the
-// layout's, never smaller than the screen's.
-inline double layoutDpi(double logicalDpi, double userFontPoints) {
-    return logicalDpi * std::max(1.0, userFontPoints / kLayoutFontPoints);
-}
+// How much larger than the layout's the user's font is; never below 1, so that the
+// window never shrinks below its stored size.
+inline double fontGrowth(double userFontPoints) { return std::max(1.0, userFontPoints / kLayoutFontPoints); }
 
 inline int twipsToPixels(int twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
