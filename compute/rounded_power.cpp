@@ -213,13 +213,19 @@ Scaled expFast(Pair t) {
     return {fastTwoSum(sum.hi, sumLo), reduced.n >> 7};
 }
 
-// t as hi + mid + lo.
-Scaled expAccurate(double hi, double mid, double lo) {
+// A value carried in three parts, each far below the one before.
+struct Triple {
+    double hi;
+    double mid;
+    double lo;
+};
+
+Scaled expAccurate(const Triple& t) {
     using double_double::add;
     using double_double::multiply;
-    const ExpReduced reduced = reduceExp(hi);
+    const ExpReduced reduced = reduceExp(t.hi);
     const Pair nLn2Mid = twoProduct(reduced.nd, tables::kLn2N[1]);
-    const Pair u = add(twoSum(reduced.u, mid), {-nLn2Mid.hi, -nLn2Mid.lo + lo - reduced.nd * tables::kLn2N[2]});
+    const Pair u = add(twoSum(reduced.u, t.mid), {-nLn2Mid.hi, -nLn2Mid.lo + t.lo - reduced.nd * tables::kLn2N[2]});
     Pair poly = tables::kExpTaylor[11];
     for (int i = 10; i >= 0; --i) poly = add(multiply(poly, u), tables::kExpTaylor[i]);
     return toScaled(reduced.n, poly);
@@ -233,7 +239,7 @@ double accuratePower(const Reduced& x, double y) {
     // log x is within about 2^-102 of its size, so y log x within 2^-102 |t|, and exp adds
     // its own few units in 2^-104.
     const double eps = 0x1p-99 + std::fabs(product.hi) * 0x1p-99;
-    return *roundScaled(expAccurate(product.hi, mid.hi, mid.lo + productLo.lo), eps, true);
+    return *roundScaled(expAccurate({product.hi, mid.hi, mid.lo + productLo.lo}), eps, true);
 }
 
 // x > 0 finite, y finite and nonzero.
@@ -261,6 +267,22 @@ double positivePower(double x, double y) {
     return accuratePower(reduced, y);
 }
 
+// Every case but a finite x != 0 with a finite y != 0, by C's rules.
+double specialPower(double x, double y, bool odd) {
+    if (y == 0 || x == 1) return 1;
+    if (std::isnan(x) || std::isnan(y)) return x + y;
+    if (std::isinf(y)) {
+        if (std::fabs(x) == 1) return 1;
+        return (std::fabs(x) > 1) == (y > 0) ? kInfinity : 0.0;
+    }
+    if (x == 0) {
+        if (y < 0) return odd ? std::copysign(kInfinity, x) : kInfinity;
+        return odd ? x : 0.0;
+    }
+    const double magnitude = y < 0 ? 0.0 : kInfinity;  // x is an infinity
+    return x < 0 && odd ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 double roundedPower(double x, double y) {
@@ -268,24 +290,11 @@ double roundedPower(double x, double y) {
     const std::uint64_t xBits = bitsOf(x);
     const std::uint64_t yMagnitude = bitsOf(y) << 1;
     if (xBits - 1 < bitsOf(DBL_MAX) && yMagnitude - 1 < (bitsOf(kInfinity) << 1) - 1) return positivePower(x, y);
-    if (y == 0 || x == 1) return 1;
-    if (std::isnan(x) || std::isnan(y)) return x + y;
-    if (std::isinf(y)) {
-        if (std::fabs(x) == 1) return 1;
-        return (std::fabs(x) > 1) == (y > 0) ? kInfinity : 0.0;
-    }
     // From 2^52 on every double is whole, and from 2^53 on even.
     const bool small = std::fabs(y) < 0x1p53;
     const bool whole = !small || static_cast<double>(static_cast<std::int64_t>(y)) == y;
     const bool odd = small && whole && static_cast<std::int64_t>(y) % 2 != 0;
-    if (x == 0) {
-        if (y < 0) return odd ? std::copysign(kInfinity, x) : kInfinity;
-        return odd ? x : 0.0;
-    }
-    if (std::isinf(x)) {
-        const double magnitude = y < 0 ? 0.0 : kInfinity;
-        return x < 0 && odd ? -magnitude : magnitude;
-    }
+    if (!std::isfinite(x) || !std::isfinite(y) || x == 0 || y == 0) return specialPower(x, y, odd);
     // What is left is a negative finite x with a finite nonzero y.
     if (!whole) return std::numeric_limits<double>::quiet_NaN();
     const double magnitude = positivePower(-x, y);

@@ -37,6 +37,7 @@ void place(QWidget* control, const ControlRow& row, double dpi) {
 // The rows in tab order, which is also the order screen readers walk the controls in.
 std::vector<const ControlRow*> rowsInTabOrder() {
     std::vector<const ControlRow*> rows;
+    rows.reserve(kControls.size());
     for (const ControlRow& row : kControls) rows.push_back(&row);
     std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     return rows;
