@@ -154,7 +154,9 @@ TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
     std::string text;
     for (int i = 0; i < 30; ++i) text += "\xC3\xA9";  // 'é', two bytes each
     const std::string message = ConversionError(TextBox::y, text).what();
-    EXPECT_EQ(message, "Conversion error: the second input box holds \"" + text.substr(0, 40) + "…\" (30 characters), which is not a number");
+    EXPECT_EQ(
+        message,
+        "Conversion error: the second input box holds \"" + text.substr(0, 40) + "…\" (30 characters), which is not a number");
     const std::string huge(100000, '9');
     EXPECT_LT(std::string(ConversionError(TextBox::x, huge).what()).size(), 140U);
 }
