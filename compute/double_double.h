@@ -40,13 +40,6 @@ inline Pair twoProduct(double a, double b) {
     return {product, ((x.hi * y.hi - product) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
 }
 
-// a * a exactly, under the same condition.
-inline Pair twoSquare(double a) {
-    const double square = a * a;
-    const Pair x = split(a);
-    return {square, ((x.hi * x.hi - square) + 2 * (x.hi * x.lo)) + x.lo * x.lo};
-}
-
 // Sums and products of pairs, with a relative error of a few units in 2^-104.
 inline Pair add(Pair a, Pair b) {
     const Pair sum = twoSum(a.hi, b.hi);

@@ -43,6 +43,10 @@ double fromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
 // 2^e, for e in the normal exponent range.
 double twoTo(int e) { return fromBits(static_cast<std::uint64_t>(e + 1023) << 52); }
 
+// The value's sign, exponent and first 26 significant bits: the product of two such halves
+// is exact.
+double upper26Bits(double value) { return fromBits(bitsOf(value) & kUpper26Bits); }
+
 int exponentOf(double normal) { return static_cast<int>(bitsOf(normal) >> 52) - 1023; }
 
 // value * 2^e for |e| < 2046, exact wherever the result is representable: in two steps,
@@ -130,7 +134,7 @@ Reduced reduce(double x) {
 Pair logFast(const Reduced& x) {
     const Pair r = twoSum(x.rHi, x.rLo);
     // r in halves for its square: rHi * rHi is exact.
-    const double rHi = fromBits(bitsOf(r.hi) & kUpper26Bits);
+    const double rHi = upper26Bits(r.hi);
     const double rLo = (r.hi - rHi) + r.lo;
     const double* logc = x.entry->logc;
     const double kLn2Hi = x.k * tables::kLn2[0] + logc[0];  // exact: both on the 2^-43 grid
@@ -164,8 +168,8 @@ Pair logAccurate(const Reduced& x) {
 // y log x as hi + lo, |lo| < 2^-24 |hi|, within 2^-77 |y log x| of the exact product: each
 // factor in halves whose products are exact.
 Pair timesLog(double y, Pair log) {
-    const double yHi = fromBits(bitsOf(y) & kUpper26Bits);
-    const double logHi = fromBits(bitsOf(log.hi) & kUpper26Bits);
+    const double yHi = upper26Bits(y);
+    const double logHi = upper26Bits(log.hi);
     const double logLo = (log.hi - logHi) + log.lo;
     return {yHi * logHi, (y - yHi) * logHi + y * logLo};
 }
@@ -207,7 +211,7 @@ Scaled expFast(Pair t) {
     const double* power = powerOfTwoFor(reduced.n);
     const double powerHi = power[0];
     const double powerLo = power[1];
-    const double uHi = fromBits(bitsOf(u.hi) & kUpper26Bits);
+    const double uHi = upper26Bits(u.hi);
     const Pair sum = fastTwoSum(powerHi, powerHi * uHi);
     const double sumLo = sum.lo + powerHi * ((u.hi - uHi) + rest) + powerLo * ((1 + u.hi) + rest);
     return {fastTwoSum(sum.hi, sumLo), reduced.n >> 7};
