@@ -1,5 +1,6 @@
-// roundedPower beside the C library's pow, on the same inputs: the chances and whole
-// exponents the 2 Outcomes mode computes, and real bases and exponents.
+// roundedPower (MPFR) beside the C library's pow, on the same inputs, for what correct rounding
+// costs: the chances and whole exponents the 2 Outcomes mode computes, and real bases and
+// exponents.
 //
 //   build/bench/combicalc_power_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 

@@ -2,7 +2,8 @@
 # Builds the Qt-free core for other platforms and standard libraries and runs its tests
 # there: the core's unit tests and the replay tables, whose outcomes must match the native
 # build's to the last character (line ends aside). Each configuration is a CMake preset;
-# ./test installs the compilers, emulators and libraries they need.
+# ./test installs the compilers, emulators and libraries they need, but for MPFR for
+# Windows, which scripts/mingw_mpfr.sh builds once.
 #
 #   scripts/cross_checks.sh [PRESET...]     (all five by default)
 set -euo pipefail
@@ -17,7 +18,9 @@ for preset in "${presets[@]}"; do
   echo "== core on $preset"
   log=build-cross/$preset.log
   mkdir -p build-cross
-  if ! { cmake --preset "$preset" -DCOMBICALC_WERROR=ON && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+  options=(-DCOMBICALC_WERROR=ON)
+  [ "$preset" != mingw-w64 ] || options+=("-DCOMBICALC_MINGW_MPFR=$(scripts/mingw_mpfr.sh)")
+  if ! { cmake --preset "$preset" "${options[@]}" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "building for $preset failed; the whole log is $log"
     exit 1

@@ -15,7 +15,7 @@ combicalc_test_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev libmpfr-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
   xvfb x11-utils python3-pyatspi at-spi2-core dbus
-  g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64
+  g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64 m4
   dpkg-dev desktop-file-utils appstream lintian debootstrap
 )
 
@@ -32,6 +32,33 @@ combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The cross-checks link MPFR built for their targets: Debian's own for ARM and 32-bit x86
+# (multiarch packages), and for Windows one built once from Debian's sources
+# (scripts/mingw_mpfr.sh), which apt-get source fetches through deb-src entries.
+# shellcheck disable=SC2034
+combicalc_cross_packages=(libmpfr-dev:arm64 libmpfr-dev:i386)
+
+combicalc_enable_cross_sources() {
+  local sudo=() changed=0
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  local architecture
+  for architecture in arm64 i386; do
+    dpkg --print-foreign-architectures | grep -qx "$architecture" && continue
+    "${sudo[@]}" dpkg --add-architecture "$architecture"
+    changed=1
+  done
+  if ! grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    local list=/etc/apt/sources.list.d/combicalc-deb-src
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+      sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | "${sudo[@]}" tee "$list.sources" >/dev/null
+    else
+      sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | "${sudo[@]}" tee "$list.list" >/dev/null
+    fi
+    changed=1
+  fi
+  [ "$changed" -eq 0 ] || "${sudo[@]}" apt-get update -qq
 }
 
 combicalc_build() {  # combicalc_build PRESET [cmake options...]
