@@ -33,7 +33,7 @@ struct WorstCase {
 
 constexpr WorstCase kCases[] = {
     {"Factorial 170", OptionButton::Option1, "170", "", "", ""},
-    {"nPr 10 2000 (1000 passes)", OptionButton::Option2, "10", "2000", "", ""},
+    {"nPr 10 999 (1000 passes)", OptionButton::Option2, "10", "999", "", ""},
     {"nCr 200 100", OptionButton::Option3, "200", "100", "", ""},
     {"2 Outcomes 170 85 2 1", OptionButton::Option4, "170", "85", "2", "1"},
 };

@@ -2,6 +2,7 @@
 
 #include "compute/fields.h"
 #include "compute/mode_steps.h"
+#include "window_state/errors.h"
 #include "window_state/mode.h"
 
 namespace combicalc {
@@ -24,12 +25,20 @@ constexpr Step stepOf(Mode mode) {
 
 void run(FieldStore& store, std::string_view decimalSeparator) {
     Fields fields(store, decimalSeparator);
-    for (Pass pass; pass.withinBudget(); pass.next()) {
+    Pass pass;
+    bool lastPassStepped = false;  // whether a mode's step ran on the latest pass, and which
+    Mode lastMode = Mode::Factorial;
+    for (; pass.withinBudget(); pass.next()) {
+        lastPassStepped = false;
         for (Mode mode : kModes) {
-            if (fields.isSelected(optionFor(mode))) stepOf(mode)(fields, pass);
+            if (!fields.isSelected(optionFor(mode))) continue;
+            stepOf(mode)(fields, pass);
+            lastPassStepped = true;
+            lastMode = mode;
         }
     }
     for (TextBox input : {TextBox::x, TextBox::y, TextBox::z, TextBox::w}) fields.setText(input, placeholderOf(input));
+    if (lastPassStepped && !pass.finished()) throw UnfinishedRun(lastMode, Pass::kBudget);
 }
 
 }  // namespace combicalc

@@ -19,7 +19,13 @@ public:
 
     std::int16_t counter() const { return counter_; }
     bool isFirstPass() const { return counter_ == 1; }
-    void finish() { counter_ = kBudget; }
+    void finish() {
+        counter_ = kBudget;
+        finished_ = true;
+    }
+    // Whether a step has ended its countdown: the counter alone cannot tell that from a run
+    // whose budget ran out on its last pass.
+    bool finished() const { return finished_; }
 
     // For the run's loop.
     bool withinBudget() const { return counter_ <= kBudget; }
@@ -27,12 +33,15 @@ public:
 
 private:
     std::int16_t counter_ = 1;
+    bool finished_ = false;
 };
 
 // On every pass asks Option1..Option4 in turn, each afresh, and performs the step of each
 // one selected; then writes the placeholders back into x, y, z, w. A failure (any RunError)
 // ends the run at once: later passes and the placeholder reset do not happen, and texts
-// written before it stay. `decimalSeparator` is the user's.
+// written before it stay. Where the budget ran out with a mode's countdown still going, the
+// placeholders are written and UnfinishedRun then says so, since Answer holds no result of
+// this run. `decimalSeparator` is the user's.
 void run(FieldStore& store, std::string_view decimalSeparator);
 
 }  // namespace combicalc

@@ -1,6 +1,19 @@
 #include "compute/step_operations.h"
 
+#include <cmath>
+
+#include "window_state/errors.h"
+
 namespace combicalc {
+
+namespace {
+
+// A product of a countdown that passed the largest double was written as "Infinity".
+void requireFinite(double countdownProduct) {
+    if (std::isinf(countdownProduct)) throw CountdownOverflow();
+}
+
+}  // namespace
 
 void multiplyInto(Fields& fields, Product product) {
     const FetchedText factorText = fields.fetch(product.factor);
@@ -20,6 +33,8 @@ void storeQuotient(Fields& fields, TextBox target, Quotient quotient) {
     const FetchedText numeratorText = fields.fetch(quotient.numerator);
     const double dividend = fields.convert(numeratorText);
     const double divisor = fields.convert(denominatorText);
+    requireFinite(dividend);
+    requireFinite(divisor);
     fields.writeNumber(target, guardedDiv(dividend, divisor, fields.flags()));
 }
 

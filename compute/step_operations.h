@@ -24,8 +24,9 @@ struct Quotient {
     TextBox denominator;
 };
 
-// target <- numerator / denominator: fetches denominator, then numerator; converts
-// numerator first.
+// target <- numerator / denominator, the two products of a countdown: fetches denominator,
+// then numerator; converts numerator first. A product that passed the largest double reads
+// back infinite, and its quotient would be a wrong number: CountdownOverflow instead.
 void storeQuotient(Fields& fields, TextBox target, Quotient quotient);
 
 // The countdown test x - y < x, with the texts fetched in the order x, y, x.

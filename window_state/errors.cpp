@@ -74,10 +74,27 @@ std::string_view describe(Fault fault) {
 }
 
 ConversionError::ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse)
-    : RunError(conversionMessage(box, text, separatorToUse)), box_(box) {}
+    : RunError(conversionMessage(box, text, separatorToUse)) {}
 
 ArithmeticFault::ArithmeticFault(Fault fault)
     : RunError(std::string("Arithmetic fault: ").append(describe(fault))), fault_(fault) {}
+
+CountdownOverflow::CountdownOverflow()
+    : RunError(
+          "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result "
+          "cannot be computed this way") {}
+
+// Factorial and nPr write their product into Answer on every pass; nCr and 2 Outcomes write
+// Answer only when their countdown ends.
+UnfinishedRun::UnfinishedRun(Mode mode, int passes)
+    : RunError(std::string("Run not finished: the ")
+                   .append(rowOf(optionFor(mode)).initialText)
+                   .append(" countdown needs more than ")
+                   .append(std::to_string(passes))
+                   .append(" passes, so Answer holds ")
+                   .append(mode == Mode::Factorial || mode == Mode::nPr
+                               ? "the product after " + std::to_string(passes) + " passes, not the result"
+                               : "no result of this run")) {}
 
 ControlCallError::ControlCallError(std::string_view action)
     : RunError(std::string("Control call error: could not ").append(action)) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-// The three ways a handler can fail. Each ends the running handler at once; the window
+// The ways a handler can fail. Each ends the running handler at once; the window
 // reports the message to the user. Messages are composed here and nowhere else.
 
 #include <stdexcept>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "window_state/controls.h"
+#include "window_state/mode.h"
 
 namespace combicalc {
 
@@ -21,10 +22,6 @@ protected:
 class ConversionError final : public RunError {
 public:
     ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse = {});
-    TextBox box() const { return box_; }
-
-private:
-    TextBox box_;
 };
 
 enum class Fault : unsigned char { InvalidOperation, DivisionByZero, Overflow };
@@ -37,6 +34,20 @@ public:
 
 private:
     Fault fault_;
+};
+
+// A finishing step met a product of the countdown that had passed the largest double and so
+// was written as an infinite value: a result computed from it would be a wrong number shown
+// as an answer.
+class CountdownOverflow final : public RunError {
+public:
+    CountdownOverflow();
+};
+
+// The `passes` of a run were used up before the countdown of `mode` ended.
+class UnfinishedRun final : public RunError {
+public:
+    UnfinishedRun(Mode mode, int passes);
 };
 
 // A call on a control failed. `action` says what was attempted, e.g. "set the text of box x".

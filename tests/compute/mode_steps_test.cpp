@@ -46,21 +46,21 @@ constexpr auto P = OptionButton::Option2;
 constexpr auto C = OptionButton::Option3;
 constexpr auto T = OptionButton::Option4;
 
-INSTANTIATE_TEST_SUITE_P(Factorial,
-                         ModeResult,
-                         ::testing::Values(Result{"Five", F, "5", "", "", "", "ok", "120", 6},
-                                           Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
-                                           Result{"One", F, "1", "", "", "", "ok", "1", 2},
-                                           Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
-                                           Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
-                                           // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
-                                           // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
-                                           Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
-                                           Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
-                                           Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
-                                           Result{
-                                               "InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "ok", "Infinity", 1000}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Factorial,
+    ModeResult,
+    ::testing::Values(Result{"Five", F, "5", "", "", "", "ok", "120", 6},
+                      Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
+                      Result{"One", F, "1", "", "", "", "ok", "1", 2},
+                      Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
+                      Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
+                      // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
+                      // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
+                      Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
+                      Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
+                      Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
+                      Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "unfinished", "Infinity", 1000}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     nPr,
@@ -72,11 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
         Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
         Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
-        Result{"BudgetRunsOut", P, "10", "2000", "", "", "ok", "0", 1000},
+        Result{"BudgetRunsOut", P, "10", "2000", "", "", "unfinished", "0", 1000},
         Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
         // The largest double's text reads back finite, so
         // the countdown goes on to the budget.
-        Result{"LargestDouble", P, "1.7976931348623157E+308", "1.7976931348623157E+308", "", "", "ok", "Infinity", 1000},
+        Result{"LargestDouble", P, "1.7976931348623157E+308", "1.7976931348623157E+308", "", "", "unfinished", "Infinity", 1000},
         Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -89,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"RAboveN", C, "3", "5", "", "", "ok", "0", 6},
                       Result{"RFraction", C, "5", "2.5", "", "", "ok", "32", 4},
                       Result{"TypedZAndWIgnored", C, "6", "3", "abc", "", "ok", "20", 4},
-                      Result{"NumeratorOverflows", C, "400", "200", "", "", "arithmetic:invalid", "Answer", 201}),
+                      Result{"NumeratorOverflows", C, "400", "200", "", "", "countdown-overflow", "Answer", 201},
+                      Result{"OnlyNumeratorOverflows", C, "1000", "120", "", "", "countdown-overflow", "Answer", 121},
+                      Result{"BudgetRunsOut", C, "3", "1500", "", "", "unfinished", "Answer", 1000}),
     [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"NegativeChanceFractionalPower", T, "2.5", "1", "2", "3", "arithmetic:invalid", "Answer", 2},
                       Result{"BadZFoundLast", T, "5", "2", "two", "1", "conversion", "Answer", 3},
                       Result{"BadWFoundLast", T, "5", "2", "2", "", "conversion", "Answer", 3},
+                      Result{"CountOverflows", T, "1000", "104", "2", "1", "countdown-overflow", "Answer", 105},
+                      Result{"BudgetRunsOut", T, "2000", "1500", "2", "1", "unfinished", "Answer", 1000},
                       Result{"IntermediateOverflows", T, "1E308", "-1E308", "2", "1", "arithmetic:overflow", "Answer", 1},
                       Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
     [](const auto& row) { return std::string(row.param.name); });

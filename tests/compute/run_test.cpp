@@ -148,6 +148,14 @@ TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_STREQ(ArithmeticFault(Fault::InvalidOperation).what(), "Arithmetic fault: invalid operation");
     EXPECT_STREQ(ArithmeticFault(Fault::Overflow).what(), "Arithmetic fault: overflow");
     EXPECT_STREQ(ControlCallError("set the text of box z").what(), "Control call error: could not set the text of box z");
+    EXPECT_STREQ(CountdownOverflow().what(),
+                 "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this "
+                 "result cannot be computed this way");
+    EXPECT_STREQ(UnfinishedRun(Mode::TwoOutcomes, 1000).what(),
+                 "Run not finished: the 2 Outcomes countdown needs more than 1000 passes, so Answer holds no result of this run");
+    EXPECT_STREQ(UnfinishedRun(Mode::nPr, 1000).what(),
+                 "Run not finished: the nPr countdown needs more than 1000 passes, so Answer holds the product after 1000 "
+                 "passes, not the result");
 }
 
 TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {

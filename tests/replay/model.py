@@ -37,6 +37,13 @@ def read_text(text):
     return float(text.strip())
 
 
+def require_finite(countdown_value):
+    """A product of the countdown that passed the largest double reads back infinite; a
+    result computed from it would be wrong, so the run stops instead."""
+    if math.isinf(countdown_value):
+        raise Failure("countdown-overflow")
+
+
 class Run:
     def __init__(self, texts):
         self.texts = texts
@@ -114,7 +121,10 @@ class Run:
     def quotient(self, target, numerator, denominator):
         td, tn = self.get(denominator), self.get(numerator)
         dividend = read_text(tn)
-        self.write(target, dividend, read_text(td), "/")
+        divisor = read_text(td)
+        require_finite(dividend)
+        require_finite(divisor)
+        self.write(target, dividend, divisor, "/")
 
     def countdown_goes_on(self):
         tx, ty, _ = self.get("x"), self.get("y"), self.get("x")
@@ -149,6 +159,7 @@ class Run:
         self.write("a", p2, m, "*")
 
     def step(self, mode, counter):
+        """One pass of the mode's step; True where it ended its countdown."""
         first = counter == 1
         if mode in ("Option1", "Option2") and first:
             self.set("a", "1")
@@ -156,40 +167,44 @@ class Run:
             if self.read("x") > 0:
                 self.multiply_into("a", "x")
                 self.count_down("x")
-                return counter
-            return 1000
+                return False
+            return True
         if mode == "Option2":
             if self.countdown_goes_on():
                 self.multiply_into("a", "x")
                 self.count_down("x")
                 self.count_down("y")
-                return counter
-            return 1000
+                return False
+            return True
         if mode == "Option3":
             if self.accumulate(first, "z", "w"):
-                return counter
+                return False
             self.quotient("a", "z", "w")
-            return 1000
+            return True
         if self.accumulate(first, "Text1", "Text2"):
-            return counter
+            return False
         self.quotient("Text3", "Text1", "Text2")
         self.two_outcomes_answer(counter)
-        return 1000
+        return True
 
 
 def replay(option, texts):
     run = Run(dict(zip(BOXES, texts)))
     try:
         counter = 1
+        finished = False
         while counter <= 1000:
             for mode in ("Option1", "Option2", "Option3", "Option4"):
                 run.flags.clear()  # asking the option is a call on a control
                 if option == mode:
-                    counter = run.step(mode, counter)
+                    finished = run.step(mode, counter)
+                    if finished:
+                        counter = 1000
             counter += 1
         for box, text in PLACEHOLDERS.items():
             run.set(box, text)
-        kind = "ok"
+        # A working mode whose countdown had not ended when the budget ran out.
+        kind = "unfinished" if option in ("Option1", "Option2", "Option3", "Option4") and not finished else "ok"
     except Failure as failure:
         kind = str(failure)
     return "\t".join([kind] + [run.texts[b] for b in BOXES])

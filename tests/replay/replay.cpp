@@ -42,6 +42,8 @@ std::optional<MemoryStore> parseCase(std::string_view line) {
 
 std::string kindOf(const RunError& error) {
     if (dynamic_cast<const ConversionError*>(&error)) return "conversion";
+    if (dynamic_cast<const CountdownOverflow*>(&error)) return "countdown-overflow";
+    if (dynamic_cast<const UnfinishedRun*>(&error)) return "unfinished";
     if (const auto* fault = dynamic_cast<const ArithmeticFault*>(&error)) {
         switch (fault->fault()) {
             case Fault::InvalidOperation: return "arithmetic:invalid";
