@@ -1,5 +1,8 @@
 #include "compute/fields.h"
 
+#include <algorithm>
+#include <array>
+
 #include "compute/number_text.h"
 #include "window_state/errors.h"
 
@@ -13,10 +16,14 @@ FetchedText Fields::fetch(TextBox box) {
 
 double Fields::convert(const FetchedText& fetched) const {
     if (const auto value = parseNumber(fetched.text, decimalSeparator_)) return *value;
-    // "2.5" where the user's separator is ',' (or the other way round) is a number written
-    // with the other separator: the report says which one to use.
-    const std::string_view other = decimalSeparator_ == "," ? "." : ",";
-    const bool otherSeparatorFits = fetched.text.find(other) != std::string::npos && parseNumber(fetched.text, other).has_value();
+    // "2.5" where the user's separator is ',' or the Arabic one (or "2,5" where it is '.') is
+    // a number written with a separator not the user's: the report says which one to use.
+    const auto fitsWith = [&fetched](std::string_view separator) {
+        return fetched.text.find(separator) != std::string::npos && parseNumber(fetched.text, separator).has_value();
+    };
+    const bool otherSeparatorFits = std::ranges::any_of(std::array<std::string_view, 2>{".", ","}, [&](std::string_view other) {
+        return other != decimalSeparator_ && fitsWith(other);
+    });
     throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? decimalSeparator_ : std::string_view());
 }
 

@@ -8,7 +8,6 @@
 
 #include <fast_float/fast_float.h>
 
-#include "compute/unicode_digits.h"
 #include "window_state/unicode_text.h"
 
 namespace combicalc {
@@ -20,19 +19,9 @@ constexpr std::string_view kMinusInfinity = "-Infinity";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The decimal digit d that `character` is in any script, or -1.
-int digitValue(char32_t character) {
-    const auto* after = std::upper_bound(std::begin(unicode_digits::kZeros), std::end(unicode_digits::kZeros), character);
-    if (after == std::begin(unicode_digits::kZeros)) return -1;
-    const char32_t offset = character - *(after - 1);
-    return offset < 10 ? static_cast<int>(offset) : -1;
-}
-
-bool isMinusSign(char32_t character) { return character == U'\u2212' || character == U'\uFF0D'; }
-
-// The text as the grammar reads it: without the invisible characters around it, with every
-// decimal digit as its ASCII digit and every minus sign as '-'. Anything else, invisible
-// characters inside included, is kept, so that the grammar rejects it.
+// The text as the grammar reads it: without the blanks around it, with every decimal digit
+// as its ASCII digit and every minus sign as '-'. Anything else, blanks inside and direction
+// controls anywhere included, is kept, so that the grammar rejects it.
 std::string plainForm(std::string_view text) {
     std::string plain;
     std::size_t visibleLength = 0;  // the plain text up to its last visible character
@@ -45,12 +34,12 @@ std::string plainForm(std::string_view text) {
             visibleLength = plain.size();
             continue;
         }
-        if (isInvisible(*character)) {
+        if (isBlank(*character)) {
             if (!plain.empty()) plain.append(before.substr(0, before.size() - text.size()));
             continue;
         }
-        if (const int digit = digitValue(*character); digit >= 0) {
-            plain += static_cast<char>('0' + digit);
+        if (const auto digit = digitValue(*character)) {
+            plain += static_cast<char>('0' + *digit);
         } else if (isMinusSign(*character)) {
             plain += '-';
         } else {

@@ -14,13 +14,15 @@ namespace combicalc {
 // and refusing them up front keeps a pasted document from costing time.
 inline constexpr std::size_t kMaxNumberTextLength = 1000;
 
-// Accepts: optional invisible characters around (spaces of any kind, tabs, line breaks,
-// direction marks, a byte-order mark), an optional sign ('+', '-', or the minus signs
+// Accepts: optional blanks around (spaces of any kind, tabs, line breaks, zero-width
+// characters, the direction marks LRM, RLM and ALM, a byte-order mark), an optional sign ('+', '-', or the minus signs
 // U+2212 and U+FF0D), then either "Infinity" or decimal digits of any script with at most
 // one decimal separator (at least one digit in all) and an optional exponent (E or e,
 // optional sign, digits). A value beyond the double range gives +-Infinity, one below the
 // smallest denormal gives zero. Anything else gives nullopt: the empty text, NaN, hex,
-// group separators, any other decimal separator, characters inside or after the number.
+// group separators, any other decimal separator, characters inside or after the number,
+// text that is not well-formed UTF-8, and the direction controls that would make the box
+// show other digits than those read.
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator);
 
 // At most 15 significant digits with trailing zeros dropped, like printf's "%.15G":

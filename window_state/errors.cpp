@@ -14,10 +14,9 @@ namespace {
 // enough to recognise the text.
 constexpr std::size_t kQuotedTextLimit = 40;
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // What cannot be seen is spelled out, so that the quote shows what the box holds: "\n" for a
-// line break, "U+00A0" for a no-break space, "\xFF" for a byte that is no UTF-8.
+// line break, "<U+00A0>" for a no-break space (bracketed, so that a digit after it cannot
+// read as part of its code), "\xFF" for each byte that is no UTF-8.
 void appendVisibly(std::string& quote, std::string_view text) {
     constexpr char kHex[] = "0123456789ABCDEF";
     while (!text.empty()) {
@@ -30,8 +29,8 @@ void appendVisibly(std::string& quote, std::string_view text) {
         } else if (*character == '\n' || *character == '\t' || *character == '\r') {
             quote.append(*character == '\n' ? "\\n" : *character == '\t' ? "\\t" : "\\r");
         } else if (*character != ' ' && isInvisible(*character)) {
-            char code[12];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*character));
+            char code[16];
+            std::snprintf(code, sizeof code, "<U+%04X>", static_cast<unsigned>(*character));
             quote.append(code);
         } else {
             quote.append(rest.substr(0, rest.size() - text.size()));

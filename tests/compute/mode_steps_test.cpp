@@ -207,6 +207,9 @@ TEST(Locale, DecimalCommaIsReadAndWritten) {
               "Conversion error: the first input box holds \"2.5\", which is not a number: write the decimal separator as \",\"");
     EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2,5"}}, ".").message,
               "Conversion error: the first input box holds \"2,5\", which is not a number: write the decimal separator as \".\"");
+    EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, "\u066B").message,
+              "Conversion error: the first input box holds \"2.5\", which is not a number: write the decimal separator as "
+              "\"\u066B\"");
 }
 
 // Independent checks of whole-number results against products of whole numbers. While every

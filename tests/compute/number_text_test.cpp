@@ -100,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Read{"SpreadsheetCell", "5\r\n", 5.0},
                       Read{"NoBreakSpaceAround", "\u00A05\u202F", 5.0},
                       Read{"DirectionMarkAndByteOrderMark", "\uFEFF\u200E5\u200F", 5.0},
+                      Read{"ArabicLetterMark", "\u061C5", 5.0},
                       Read{"MinusSign", "\u22122.5", -2.5},
                       Read{"PersianMinus", "\u200E\u22125", -5.0},
                       Read{"ArabicIndicDigits", "\u0661\u0662", 12.0},
@@ -148,6 +149,11 @@ INSTANTIATE_TEST_SUITE_P(Texts,
                                            Rejected{"LineBreakInside", "5\n5"},
                                            Rejected{"OnlyInvisible", "\u200E\t"},
                                            Rejected{"BrokenUtf8", "5\xD9"},
+                                           // Lead byte FF taken for E0-EF would read as a full-width 5.
+                                           Rejected{"InvalidLeadByte", "\xFF\xBC\x95"},
+                                           // The box shows "321".
+                                           Rejected{"RightToLeftOverride", "\u202E123\u202C"},
+                                           Rejected{"Isolate", "\u20675\u2069"},
                                            Rejected{"EmbeddedNul",
                                                     std::string("5\0"
                                                                 "5",

@@ -171,7 +171,9 @@ TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
 
 TEST(ErrorMessages, SpellOutWhatCannotBeSeen) {
     EXPECT_STREQ(ConversionError(TextBox::x, "5\n\t5\u00A0\u200E\xFF").what(),
-                 "Conversion error: the first input box holds \"5\\n\\t5U+00A0U+200E\\xFF\", which is not a number");
+                 "Conversion error: the first input box holds \"5\\n\\t5<U+00A0><U+200E>\\xFF\", which is not a number");
+    EXPECT_STREQ(ConversionError(TextBox::x, "5\u00A00 \u202E1\xFF\xBC\x95").what(),
+                 "Conversion error: the first input box holds \"5<U+00A0>0 <U+202E>1\\xFF\\xBC\\x95\", which is not a number");
 }
 
 }  // namespace
