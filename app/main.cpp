@@ -14,11 +14,12 @@
 #include "qt_window/form1.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto message = combicalc::missingDisplay()) {
+    const combicalc::DisplayChoice display = combicalc::displayChoice(argc, argv);
+    if (const auto message = combicalc::missingDisplay(display)) {
         std::fprintf(stderr, "%s\n", message->c_str());
         return 2;
     }
-    auto guard = std::make_unique<combicalc::StartGuard>();
+    auto guard = std::make_unique<combicalc::StartGuard>(display);
     QApplication application(argc, argv);
     guard.reset();
     // Installed, desktops take the icon from the .desktop file; the compiled-in one serves
