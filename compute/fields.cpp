@@ -21,7 +21,8 @@ double Fields::convert(const FetchedText& fetched) const {
     const auto fitsWith = [&fetched](std::string_view separator) {
         return fetched.text.find(separator) != std::string::npos && parseNumber(fetched.text, separator).has_value();
     };
-    const bool otherSeparatorFits = std::ranges::any_of(std::array<std::string_view, 2>{".", ","}, [&](std::string_view other) {
+    constexpr std::array<std::string_view, 2> kUsualSeparators{".", ","};
+    const bool otherSeparatorFits = std::any_of(kUsualSeparators.begin(), kUsualSeparators.end(), [&](std::string_view other) {
         return other != decimalSeparator_ && fitsWith(other);
     });
     throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? decimalSeparator_ : std::string_view());
