@@ -13,7 +13,10 @@ configure_options=(--host="$host" --enable-static --disable-shared)
 source_version() { apt-cache showsrc "$1" | awk '/^Version:/ {print $2; exit}'; }
 gmp_version=$(source_version gmp)
 mpfr_version=$(source_version mpfr4)
-[ -n "$gmp_version" ] && [ -n "$mpfr_version" ] || { echo "apt-get knows no source of gmp or mpfr4 (deb-src entries?)" >&2; exit 1; }
+if [ -z "$gmp_version" ] || [ -z "$mpfr_version" ]; then
+  echo "apt-get knows no source of gmp or mpfr4 (deb-src entries?)" >&2
+  exit 1
+fi
 compiler_version=$("$host-gcc-posix" -dumpfullversion)
 key=$(printf '%s\n' "$gmp_version" "$mpfr_version" "$compiler_version" "${configure_options[*]}" | sha256sum | cut -c1-12)
 prefix=${COMBICALC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/combicalc}/mingw-mpfr-${mpfr_version//[:~]/_}-$key
