@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -241,13 +240,11 @@ private slots:
                  QString("Conversion error: the first input box holds \"\", which is not a number"));
     }
 
-    void aHugePasteIsCappedAndTheWindowKeepsUp() {
+    void aHugePasteIsCappedAndReported() {
         QApplication::clipboard()->setText(QString(10'000'000, '9'));
         QTest::mouseClick(option("Factorial"), Qt::LeftButton);
         QLineEdit* edit = box("Field 1");
         test_support::selectAllIn(edit);
-        QElapsedTimer timer;
-        timer.start();
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text().size(), Form1::kMaxBoxTextLength);
         watch_.expectErrorBox();
@@ -255,8 +252,6 @@ private slots:
         const QStringList seen = watch_.takeSeen();
         QCOMPARE(seen.size(), 1);
         QVERIFY2(seen.front().endsWith("(32767 characters), which is not a number"), qPrintable(seen.front()));
-        // A generous bound: a box of ten megabytes took seconds for each key.
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void inertOptionsComputeNothing() {
