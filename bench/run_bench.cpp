@@ -77,7 +77,7 @@ void runThroughWindow(benchmark::State& state, const WorstCase& worst) {
     state.counters["answer"] = parseNumber(box(TextBox::a)->text().toStdString(), ".").value_or(-1);
 }
 
-void readNumber(benchmark::State& state) {
+void parseNumbers(benchmark::State& state) {
     const std::string texts[] = {"120", "7.25741561530799E+306", "0.3125", "-2.5", "Field 1"};
     for (auto _ : state) {
         for (const std::string& text : texts) benchmark::DoNotOptimize(parseNumber(text, "."));
@@ -85,7 +85,7 @@ void readNumber(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 5);
 }
 
-void writeNumber(benchmark::State& state) {
+void formatNumbers(benchmark::State& state) {
     const double values[] = {120, 7.257415615307994e306, 0.3125, -2.5, 1.0 / 3};
     for (auto _ : state) {
         for (double value : values) benchmark::DoNotOptimize(formatNumber(value, "."));
@@ -100,8 +100,8 @@ void registerAll() {
         benchmark::RegisterBenchmark((std::string("Qt window/") + worst.name).c_str(), runThroughWindow, worst)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::RegisterBenchmark("readNumber", readNumber);
-    benchmark::RegisterBenchmark("writeNumber", writeNumber);
+    benchmark::RegisterBenchmark("parseNumber", parseNumbers);
+    benchmark::RegisterBenchmark("formatNumber", formatNumbers);
 }
 
 }  // namespace

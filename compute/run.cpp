@@ -37,7 +37,7 @@ void run(FieldStore& store, std::string_view decimalSeparator) {
             lastMode = mode;
         }
     }
-    for (TextBox input : {TextBox::x, TextBox::y, TextBox::z, TextBox::w}) fields.setText(input, placeholderOf(input));
+    for (TextBox input : kInputBoxes) fields.setText(input, placeholderOf(input));
     if (lastPassStepped && !pass.finished()) throw UnfinishedRun(lastMode, Pass::kBudget);
 }
 

@@ -1,5 +1,5 @@
-// Any text, with either decimal separator: readNumber never crashes, never gives NaN, and
-// whatever it accepts, writeNumber shows in a form that reads back to the same text.
+// Any text, with either decimal separator: parseNumber never crashes, never gives NaN, and
+// whatever it accepts, formatNumber shows in a form that reads back to the same text.
 
 #include <cmath>
 #include <cstdint>

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const RunError&) {
         return 0;
     }
-    for (TextBox input : {TextBox::x, TextBox::y, TextBox::z, TextBox::w}) {
+    for (TextBox input : kInputBoxes) {
         if (store.getText(input) != placeholderOf(input)) {
             std::fputs("a run that ended normally left an input box without its placeholder\n", stderr);
             std::abort();

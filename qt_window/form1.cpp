@@ -110,9 +110,6 @@ QWidget* Form1::createTextBox(const ControlRow& row) {
     const QString description = toQString(wordsFor(static_cast<TextBox>(row.index)).description);
     box->setAccessibleDescription(description);
     box->setToolTip(description);
-    // No text longer than a thousand characters is a number, and a box holding megabytes
-    // would shape them all again at every cursor blink; what is cut still shows its length
-    // in the report that rejects it.
     box->setMaxLength(kMaxBoxTextLength);
     store_.attach(static_cast<TextBox>(row.index), box);
     return box;

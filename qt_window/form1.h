@@ -1,8 +1,8 @@
 #pragma once
 
 // The calculator's window: the sixteen controls of the control table laid out at their
-// twip positions, and the five Click handlers, which work on the controls through a
-// FieldStore.
+// twip positions, and its two handlers, START's and the mode selection's, which work on the
+// controls through a FieldStore.
 
 #include <QWidget>
 
@@ -22,8 +22,9 @@ struct ControlRow;
 
 class Form1 : public QWidget {
 public:
-    // The most a text box holds: what desktop programs' text fields commonly take, and so
-    // what a user who pastes a whole document meets elsewhere too.
+    // The most a text box holds, so that a pasted document is not laid out again at every
+    // cursor blink. It is a line edit's usual limit (Qt's default): far more than any number
+    // (kMaxNumberTextLength), and a cut text is still reported with its length.
     static constexpr int kMaxBoxTextLength = 32767;
     // The object name of the panel that groups the option buttons.
     static constexpr const char* kModesGroupName = "modes";
@@ -46,7 +47,7 @@ private:
 
     void startClicked();
     void modeSelected(Mode mode);
-    // Runs a Click handler; an error ends it where it occurred and is reported, and the
+    // Runs a handler; an error ends it where it occurred and is reported, and the
     // window stays open with whatever the handler wrote so far.
     void handle(const std::function<void()>& handler);
 

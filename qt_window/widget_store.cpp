@@ -9,8 +9,6 @@ namespace combicalc {
 
 namespace {
 
-std::size_t index(TextBox box) { return static_cast<std::size_t>(box); }
-
 // A written text shows from its start, as the user reads it; a long one can be scrolled.
 void show(QLineEdit& edit, std::string_view text) {
     edit.setText(toQString(text));
@@ -19,9 +17,9 @@ void show(QLineEdit& edit, std::string_view text) {
 
 }  // namespace
 
-void WidgetStore::attach(TextBox box, QLineEdit* edit) { boxes_[index(box)] = edit; }
+void WidgetStore::attach(TextBox box, QLineEdit* edit) { boxes_[indexOf(box)] = edit; }
 
-void WidgetStore::attach(OptionButton option, QRadioButton* button) { options_[static_cast<std::size_t>(option)] = button; }
+void WidgetStore::attach(OptionButton option, QRadioButton* button) { options_[indexOf(option)] = button; }
 
 void WidgetStore::showHeldWrites() {
     holding_ = false;
@@ -32,20 +30,20 @@ void WidgetStore::showHeldWrites() {
 }
 
 std::string WidgetStore::getText(TextBox box) {
-    const std::optional<std::string>& held = heldTexts_[index(box)];
-    return held ? *held : boxes_[index(box)]->text().toStdString();
+    const std::optional<std::string>& held = heldTexts_[indexOf(box)];
+    return held ? *held : boxes_[indexOf(box)]->text().toStdString();
 }
 
 void WidgetStore::setText(TextBox box, std::string_view text) {
     if (holding_) {
-        heldTexts_[index(box)].emplace(text);
+        heldTexts_[indexOf(box)].emplace(text);
     } else {
-        show(*boxes_[index(box)], text);
+        show(*boxes_[indexOf(box)], text);
     }
 }
 
-bool WidgetStore::isSelected(OptionButton option) { return options_[static_cast<std::size_t>(option)]->isChecked(); }
+bool WidgetStore::isSelected(OptionButton option) { return options_[indexOf(option)]->isChecked(); }
 
-void WidgetStore::setVisible(TextBox box, bool visible) { boxes_[index(box)]->setVisible(visible); }
+void WidgetStore::setVisible(TextBox box, bool visible) { boxes_[indexOf(box)]->setVisible(visible); }
 
 }  // namespace combicalc

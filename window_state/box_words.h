@@ -29,6 +29,6 @@ inline constexpr std::array<BoxWords, kTextBoxCount> kBoxWords{{
     {"a hidden working box (Text3)", ""},
 }};
 
-constexpr const BoxWords& wordsFor(TextBox box) { return kBoxWords[static_cast<std::size_t>(box)]; }
+constexpr const BoxWords& wordsFor(TextBox box) { return kBoxWords[indexOf(box)]; }
 
 }  // namespace combicalc

@@ -20,6 +20,13 @@ inline constexpr std::size_t kTextBoxCount = 8;
 enum class OptionButton : std::uint8_t { Option1, Option2, Option3, Option4, Option5, Option6, Option7 };
 inline constexpr std::size_t kOptionCount = 7;
 
+// A text box's or option button's place in arrays kept for each of them.
+constexpr std::size_t indexOf(TextBox box) { return static_cast<std::size_t>(box); }
+constexpr std::size_t indexOf(OptionButton option) { return static_cast<std::size_t>(option); }
+
+// The four input boxes, in the order a run writes their placeholders back.
+inline constexpr std::array<TextBox, 4> kInputBoxes{TextBox::x, TextBox::y, TextBox::z, TextBox::w};
+
 enum class ControlKind : std::uint8_t { TextBox, CommandButton, OptionButton };
 
 // Positions and sizes are in twips, 1/1440 inch.
@@ -33,7 +40,7 @@ struct TwipRect {
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
-    std::uint8_t index;            // the TextBox or OptionButton value; 0 for the command button
+    std::size_t index;             // indexOf the TextBox or OptionButton; 0 for the command button
     std::string_view initialText;  // a text box's text, or a button's caption
     bool initiallyVisible;
     TwipRect geometry;
@@ -49,33 +56,28 @@ inline constexpr int kTwipsPerInch = 1440;
 inline constexpr std::string_view kCommandFontFace = "MS Sans Serif";
 inline constexpr double kCommandFontPoints = 13.5;
 
-namespace detail {
-constexpr std::uint8_t idx(TextBox box) { return static_cast<std::uint8_t>(box); }
-constexpr std::uint8_t idx(OptionButton option) { return static_cast<std::uint8_t>(option); }
-}  // namespace detail
-
 // In the window's control-list order.
 inline constexpr std::array<ControlRow, 16> kControls{{
-    {"Text3", ControlKind::TextBox, detail::idx(TextBox::Text3), "Text3", false, {1800, 600, 1215, 495}, 15},
-    {"Text2", ControlKind::TextBox, detail::idx(TextBox::Text2), "Text2", false, {2520, 0, 1215, 495}, 14},
-    {"Text1", ControlKind::TextBox, detail::idx(TextBox::Text1), "Text1", false, {1320, 0, 1215, 495}, 13},
+    {"Text3", ControlKind::TextBox, indexOf(TextBox::Text3), "Text3", false, {1800, 600, 1215, 495}, 15},
+    {"Text2", ControlKind::TextBox, indexOf(TextBox::Text2), "Text2", false, {2520, 0, 1215, 495}, 14},
+    {"Text1", ControlKind::TextBox, indexOf(TextBox::Text1), "Text1", false, {1320, 0, 1215, 495}, 13},
     {"Command1", ControlKind::CommandButton, 0, "START", true, {1920, 2640, 1215, 495}, 12},
-    {"a", ControlKind::TextBox, detail::idx(TextBox::a), "Answer", true, {1320, 2160, 2415, 495}, 11},
-    {"w", ControlKind::TextBox, detail::idx(TextBox::w), "Field 4", true, {2520, 1560, 1215, 495}, 10},
-    {"z", ControlKind::TextBox, detail::idx(TextBox::z), "Field 3", true, {1320, 1560, 1215, 495}, 9},
-    {"y", ControlKind::TextBox, detail::idx(TextBox::y), "Field 2", true, {2520, 1080, 1215, 495}, 8},
-    {"x", ControlKind::TextBox, detail::idx(TextBox::x), "Field 1", true, {1320, 1080, 1215, 495}, 7},
-    {"Option7", ControlKind::OptionButton, detail::idx(OptionButton::Option7), "Binomial Thoerem", true, {0, 3600, 1215, 495}, 6},
-    {"Option6", ControlKind::OptionButton, detail::idx(OptionButton::Option6), "At Most", true, {0, 3000, 1215, 495}, 5},
-    {"Option5", ControlKind::OptionButton, detail::idx(OptionButton::Option5), "At least", true, {0, 2400, 1215, 495}, 4},
-    {"Option4", ControlKind::OptionButton, detail::idx(OptionButton::Option4), "2 Outcomes", true, {0, 1800, 1215, 495}, 3},
-    {"Option3", ControlKind::OptionButton, detail::idx(OptionButton::Option3), "nCr", true, {0, 1200, 1215, 495}, 2},
-    {"Option2", ControlKind::OptionButton, detail::idx(OptionButton::Option2), "nPr", true, {0, 600, 1215, 495}, 1},
-    {"Option1", ControlKind::OptionButton, detail::idx(OptionButton::Option1), "Factorial", true, {0, 0, 1215, 495}, 0},
+    {"a", ControlKind::TextBox, indexOf(TextBox::a), "Answer", true, {1320, 2160, 2415, 495}, 11},
+    {"w", ControlKind::TextBox, indexOf(TextBox::w), "Field 4", true, {2520, 1560, 1215, 495}, 10},
+    {"z", ControlKind::TextBox, indexOf(TextBox::z), "Field 3", true, {1320, 1560, 1215, 495}, 9},
+    {"y", ControlKind::TextBox, indexOf(TextBox::y), "Field 2", true, {2520, 1080, 1215, 495}, 8},
+    {"x", ControlKind::TextBox, indexOf(TextBox::x), "Field 1", true, {1320, 1080, 1215, 495}, 7},
+    {"Option7", ControlKind::OptionButton, indexOf(OptionButton::Option7), "Binomial Thoerem", true, {0, 3600, 1215, 495}, 6},
+    {"Option6", ControlKind::OptionButton, indexOf(OptionButton::Option6), "At Most", true, {0, 3000, 1215, 495}, 5},
+    {"Option5", ControlKind::OptionButton, indexOf(OptionButton::Option5), "At least", true, {0, 2400, 1215, 495}, 4},
+    {"Option4", ControlKind::OptionButton, indexOf(OptionButton::Option4), "2 Outcomes", true, {0, 1800, 1215, 495}, 3},
+    {"Option3", ControlKind::OptionButton, indexOf(OptionButton::Option3), "nCr", true, {0, 1200, 1215, 495}, 2},
+    {"Option2", ControlKind::OptionButton, indexOf(OptionButton::Option2), "nPr", true, {0, 600, 1215, 495}, 1},
+    {"Option1", ControlKind::OptionButton, indexOf(OptionButton::Option1), "Factorial", true, {0, 0, 1215, 495}, 0},
 }};
 
 namespace detail {
-constexpr const ControlRow& find(ControlKind kind, std::uint8_t index) {
+constexpr const ControlRow& find(ControlKind kind, std::size_t index) {
     for (const ControlRow& row : kControls) {
         if (row.kind == kind && row.index == index) return row;
     }
@@ -83,17 +85,17 @@ constexpr const ControlRow& find(ControlKind kind, std::uint8_t index) {
 }
 }  // namespace detail
 
-constexpr const ControlRow& rowOf(TextBox box) { return detail::find(ControlKind::TextBox, detail::idx(box)); }
-constexpr const ControlRow& rowOf(OptionButton option) { return detail::find(ControlKind::OptionButton, detail::idx(option)); }
+constexpr const ControlRow& rowOf(TextBox box) { return detail::find(ControlKind::TextBox, indexOf(box)); }
+constexpr const ControlRow& rowOf(OptionButton option) { return detail::find(ControlKind::OptionButton, indexOf(option)); }
 constexpr const ControlRow& commandButtonRow() { return detail::find(ControlKind::CommandButton, 0); }
 
 namespace detail {
 constexpr bool everyControlHasItsRow() {
-    for (std::uint8_t i = 0; i < kTextBoxCount; ++i) {
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) {
         const ControlRow& row = rowOf(static_cast<TextBox>(i));
         if (row.kind != ControlKind::TextBox || row.index != i) return false;
     }
-    for (std::uint8_t i = 0; i < kOptionCount; ++i) {
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
         const ControlRow& row = rowOf(static_cast<OptionButton>(i));
         if (row.kind != ControlKind::OptionButton || row.index != i) return false;
     }

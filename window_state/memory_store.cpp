@@ -10,12 +10,12 @@ MemoryStore::MemoryStore() {
     }
 }
 
-std::string MemoryStore::getText(TextBox box) { return texts_[index(box)]; }
+std::string MemoryStore::getText(TextBox box) { return texts_[indexOf(box)]; }
 
-void MemoryStore::setText(TextBox box, std::string_view text) { texts_[index(box)].assign(text); }
+void MemoryStore::setText(TextBox box, std::string_view text) { texts_[indexOf(box)].assign(text); }
 
 bool MemoryStore::isSelected(OptionButton option) { return selected_ == option; }
 
-void MemoryStore::setVisible(TextBox box, bool visible) { visible_[index(box)] = visible; }
+void MemoryStore::setVisible(TextBox box, bool visible) { visible_[indexOf(box)] = visible; }
 
 }  // namespace combicalc

@@ -25,11 +25,9 @@ public:
     // Selecting an option clears the others; std::nullopt clears them all.
     void select(std::optional<OptionButton> option) { selected_ = option; }
     std::optional<OptionButton> selected() const { return selected_; }
-    bool isVisible(TextBox box) const { return visible_[index(box)]; }
+    bool isVisible(TextBox box) const { return visible_[indexOf(box)]; }
 
 private:
-    static std::size_t index(TextBox box) { return static_cast<std::size_t>(box); }
-
     std::array<std::string, kTextBoxCount> texts_;
     std::array<bool, kTextBoxCount> visible_{};
     std::optional<OptionButton> selected_;  // none at start

@@ -131,8 +131,7 @@ void expectPasses(OptionButton option, const test_support::Typed& typed, std::si
     ASSERT_EQ(snapshots.size(), passes);
     for (std::size_t pass = 1; pass <= table.size(); ++pass) {
         for (const auto& [box, text] : table[pass - 1]) {
-            EXPECT_EQ(snapshots.at(pass)[static_cast<std::size_t>(box)], text)
-                << "after pass " << pass << ", box " << nameOf(box);
+            EXPECT_EQ(snapshots.at(pass)[indexOf(box)], text) << "after pass " << pass << ", box " << nameOf(box);
         }
     }
 }
@@ -164,12 +163,12 @@ TEST(PassByPass, TwoOutcomesOfFiveAndTwo) {
 
 TEST(PassByPass, AProductBeyondTheDoubleRangeIsWrittenAsInfinity) {
     const auto factorial = passesOf(OptionButton::Option1, {{TextBox::x, "171"}});
-    const auto answerAfter = [&](std::size_t pass) { return factorial.at(pass)[static_cast<std::size_t>(TextBox::a)]; };
+    const auto answerAfter = [&](std::size_t pass) { return factorial.at(pass)[indexOf(TextBox::a)]; };
     EXPECT_TRUE(std::isfinite(parseNumber(answerAfter(167), ".").value_or(0))) << answerAfter(167);
     EXPECT_EQ(answerAfter(168), "Infinity");  // 171 * 170 * ... * 4 = 2.07E+308
 
     const auto nCr = passesOf(OptionButton::Option3, {{TextBox::x, "400"}, {TextBox::y, "200"}});
-    const auto zAfter = [&](std::size_t pass) { return nCr.at(pass)[static_cast<std::size_t>(TextBox::z)]; };
+    const auto zAfter = [&](std::size_t pass) { return nCr.at(pass)[indexOf(TextBox::z)]; };
     EXPECT_TRUE(std::isfinite(parseNumber(zAfter(121), ".").value_or(0))) << zAfter(121);
     EXPECT_EQ(zAfter(122), "Infinity");
 }

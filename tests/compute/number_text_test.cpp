@@ -185,7 +185,7 @@ TEST(ReadNumber, RejectsTenMegabytesAtOnce) {
     EXPECT_FALSE(parseNumber(std::string(10 << 20, '7'), ".").has_value());
 }
 
-// readNumber gives back exactly the number a written text shows, taken here from the C
+// parseNumber gives back exactly the number a written text shows, taken here from the C
 // library's correctly rounded strtod; and writing it again shows the same text.
 TEST(RoundTrip, ReadingAWrittenNumberGivesTheNumberItShows) {
     std::mt19937_64 random(20261208);

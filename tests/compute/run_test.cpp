@@ -118,7 +118,7 @@ TEST_P(ControlCallFailure, KeepsEveryEarlierWriteAndNothingLater) {
 
         test_support::BoxTexts expected = before;
         for (const test_support::Write& write : clean.writes()) {
-            if (write.call < k) expected[static_cast<std::size_t>(write.box)] = write.text;
+            if (write.call < k) expected[indexOf(write.box)] = write.text;
         }
         EXPECT_EQ(test_support::textsOf(store), expected) << "call " << k;
 

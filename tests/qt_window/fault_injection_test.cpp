@@ -79,7 +79,7 @@ private slots:
             std::array<QString, kTextBoxCount> expected;
             for (std::size_t i = 0; i < kTextBoxCount; ++i) expected[i] = boxOf(window, static_cast<TextBox>(i))->text();
             for (const auto& write : clean.watching().writes()) {
-                if (write.call < k) expected[static_cast<std::size_t>(write.box)] = toQString(write.text);
+                if (write.call < k) expected[indexOf(write.box)] = toQString(write.text);
             }
 
             window.arm(k);

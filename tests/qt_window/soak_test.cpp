@@ -33,11 +33,7 @@
 using namespace combicalc;
 using namespace combicalc::test_support;
 
-namespace {
-
-constexpr std::array<TextBox, 4> kInputs{TextBox::x, TextBox::y, TextBox::z, TextBox::w};
-
-}  // namespace
+namespace {}  // namespace
 
 class SoakTest : public QObject {
     Q_OBJECT
@@ -125,7 +121,7 @@ private:
     // Into a box the user can see: the shown inputs, or Answer.
     void typeIntoABox() {
         std::vector<QLineEdit*> visible{box(TextBox::a)};
-        for (TextBox input : kInputs) {
+        for (TextBox input : kInputBoxes) {
             if (!box(input)->isHidden()) visible.push_back(box(input));
         }
         QLineEdit* edit = visible[static_cast<std::size_t>(pick(static_cast<int>(visible.size())))];
@@ -187,7 +183,7 @@ private:
             QCOMPARE(seen.front(), "Form1|" + QString::fromStdString(*expectedError));
         } else {
             QVERIFY2(seen.isEmpty(), qPrintable(context_ + ": unexpected report " + seen.join("; ")));
-            for (TextBox input : kInputs) QCOMPARE(box(input)->text().toStdString(), std::string(placeholderOf(input)));
+            for (TextBox input : kInputBoxes) QCOMPARE(box(input)->text().toStdString(), std::string(placeholderOf(input)));
         }
         for (std::size_t i = 0; i < kTextBoxCount; ++i) {
             const auto which = static_cast<TextBox>(i);
@@ -204,7 +200,7 @@ private:
         QVERIFY2(checked <= 1, qPrintable(context_ + ": several options selected"));
 
         QString shown;
-        for (TextBox input : kInputs) shown += box(input)->isHidden() ? '-' : 'v';
+        for (TextBox input : kInputBoxes) shown += box(input)->isHidden() ? '-' : 'v';
         const char* expected = "vvvv";  // as laid out, before any working mode is clicked
         if (lastMode_ == Mode::Factorial) expected = "v---";
         if (lastMode_ == Mode::nPr || lastMode_ == Mode::nCr) expected = "vv--";

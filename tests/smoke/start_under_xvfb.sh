@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real executable as a user would: first with no display, or one it cannot open,
 # where it must say so in one line and exit with status 2, then under Xvfb, where its
-# "Form1" window must map at 248 x 283 pixels (3720 x 4245 twips at 96 DPI). Ends it by its
-# PID.
+# "Form1" window must map (its size is the window tests' to check). Ends it by its PID.
 set -euo pipefail
 exe=$1
 unset QT_QPA_PLATFORM
@@ -53,5 +52,4 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -n "$geometry" ] || fail "no Form1 window was mapped within 15 s"
-[ "$geometry" = "248x283" ] || fail "the window is $geometry, not 248x283"
 echo "Form1 mapped at $geometry"

@@ -29,7 +29,7 @@ struct Outcome {
     BoxTexts texts;
     std::size_t passes;
 
-    const std::string& text(TextBox box) const { return texts[static_cast<std::size_t>(box)]; }
+    const std::string& text(TextBox box) const { return texts[indexOf(box)]; }
 };
 
 inline Outcome runOn(MemoryStore& store, const char* decimalSeparator = ".") {

@@ -18,7 +18,7 @@ struct Shown {
 
 std::string shownInputs(const MemoryStore& store) {
     std::string shown;
-    for (TextBox box : {TextBox::x, TextBox::y, TextBox::z, TextBox::w}) {
+    for (TextBox box : kInputBoxes) {
         if (store.isVisible(box)) shown += nameOf(box);
     }
     return shown;

@@ -1,0 +1,82 @@
+#!/usr/bin/python3
+"""Works out a "2 Outcomes" example in the real program as a user would, with mouse clicks
+and typed keys, and photographs the window. Each control is found by its accessible name
+through AT-SPI, and clicked in the middle of where it shows in the window, whatever the
+scale and font size.
+
+    screenshot_clicks.py PROGRAM OUTPUT.png    (DISPLAY and a session bus must be up)
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 15
+
+
+def wait_for(what, find):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+        except Exception:  # the bus or the object may not be ready yet
+            found = None
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"could not {what}")
+
+
+def named(root, name):
+    return pyatspi.findDescendant(root, lambda node: node is not None and node.name == name)
+
+
+def click(control, window_id, scale):
+    box = control.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    centre = [str(round((start + size / 2) * scale)) for start, size in ((box.x, box.width), (box.y, box.height))]
+    subprocess.run(["xdotool", "mousemove", "--window", window_id, *centre, "click", "1"], check=True)
+    time.sleep(0.1)
+
+
+def pixel_scale(window, window_id):
+    """Screen pixels per unit of the extents AT-SPI gives: Qt 6.4 gives them unscaled."""
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id], check=True, capture_output=True, text=True)
+    width = int(dict(line.split("=") for line in geometry.stdout.split())["WIDTH"])
+    return width / window.queryComponent().getExtents(pyatspi.WINDOW_COORDS).width
+
+
+def shown_window():
+    """The X window of Form1 once it is mapped."""
+    search = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Form1$"], capture_output=True, text=True)
+    return search.stdout.split()[0] if search.returncode == 0 and search.stdout.strip() else None
+
+
+def main():
+    program, output = sys.argv[1:3]
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    pyatspi.Registry.getDesktop(0)  # starts the accessibility bus before the program looks for it
+    process = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+        app = wait_for("find the program", lambda: next((a for a in desktop if a is not None and a.name == "combicalc"), None))
+        window = wait_for("find the window Form1", lambda: named(app, "Form1"))
+        window_id = wait_for("see Form1 on the screen", shown_window)
+        time.sleep(0.5)  # drawn
+        scale = pixel_scale(window, window_id)
+        click(wait_for("find 2 Outcomes", lambda: named(window, "2 Outcomes")), window_id, scale)
+        for box, value in [("Field 1", "5"), ("Field 2", "2"), ("Field 3", "2"), ("Field 4", "1")]:
+            click(wait_for(f"find {box}", lambda box=box: named(window, box)), window_id, scale)
+            subprocess.run(["xdotool", "key", "ctrl+a", "type", value], check=True)
+        click(wait_for("find START", lambda: named(window, "START")), window_id, scale)
+        time.sleep(0.3)
+        subprocess.run(["import", "-window", window_id, output], check=True)
+    finally:
+        process.terminate()
+        process.wait(timeout=10)
+    print(f"wrote {output}")
+
+
+if __name__ == "__main__":
+    main()
