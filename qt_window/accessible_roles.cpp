@@ -19,6 +19,8 @@ QAccessibleInterface* windowOrGroup(const QString& /*className*/, QObject* objec
     }
     if (widget->objectName() == QLatin1String(Form1::kModesGroupName))
         return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (widget->objectName() == QLatin1String(Form1::kAnnouncerName))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;  // Qt's own interface
 }
 

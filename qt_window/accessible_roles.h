@@ -2,9 +2,9 @@
 
 namespace combicalc {
 
-// Makes assistive technology see the calculator's window as a window and its option
-// buttons' panel as a group, where Qt would expose both as plain panels. Once per process;
-// later calls do nothing.
+// Makes assistive technology see the calculator's window as a window, its option buttons'
+// panel as a group and its announcer as a notification, where Qt would expose all three as
+// plain panels. Once per process; later calls do nothing.
 void exposeAccessibleRoles();
 
 }  // namespace combicalc

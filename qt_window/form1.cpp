@@ -102,6 +102,12 @@ Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator
         previous = control;
     }
     fitOptionCaptions();  // once the buttons have their size, which tells the room they have
+    // No size, so never seen; hidden until the first run has something to tell.
+    announcer_ = new QWidget;
+    announcer_->setObjectName(kAnnouncerName);
+    announcer_->setParent(this);
+    announcer_->setGeometry(0, 0, 0, 0);
+    announcer_->hide();
     connectHandlers();
 }
 
@@ -154,14 +160,26 @@ void Form1::connectHandlers() {
 }
 
 void Form1::startClicked() {
-    handle([this] { run(fields(), decimalSeparator_); });
+    const QString before = toQString(store_.getText(TextBox::a));
+    if (handle([this] { run(fields(), decimalSeparator_); })) announceAnswer(before);
+}
+
+void Form1::announceAnswer(const QString& before) {
+    const QString answer = toQString(store_.getText(TextBox::a));
+    const QString message = answer != before
+                                ? QCoreApplication::translate("Form1", "Answer %1").arg(answer)
+                                : QCoreApplication::translate("Form1", "No new answer: Answer still shows %1").arg(answer);
+    // Shown anew after every run, so that the same message is spoken again.
+    announcer_->hide();
+    announcer_->setAccessibleName(message);
+    announcer_->show();
 }
 
 void Form1::modeSelected(Mode mode) {
     handle([this, mode] { selectMode(fields(), mode); });
 }
 
-void Form1::handle(const std::function<void()>& handler) {
+bool Form1::handle(const std::function<void()>& handler) {
     std::optional<QString> failure;
     store_.holdWrites();
     try {
@@ -171,6 +189,7 @@ void Form1::handle(const std::function<void()>& handler) {
     }
     store_.showHeldWrites();  // the report shows over the texts the handler left
     if (failure) reportError(this, *failure);
+    return !failure;
 }
 
 }  // namespace combicalc

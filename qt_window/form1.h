@@ -28,6 +28,8 @@ public:
     static constexpr int kMaxBoxTextLength = 32767;
     // The object name of the panel that groups the option buttons.
     static constexpr const char* kModesGroupName = "modes";
+    // The object name of the notification that tells a screen reader what a run left.
+    static constexpr const char* kAnnouncerName = "announcer";
 
     // `logicalDpi` (the screen's) and the application font's growth (see fontGrowth) size
     // the twip layout; `decimalSeparator` is the user's, for the numbers a run reads and writes.
@@ -48,13 +50,18 @@ private:
     void startClicked();
     void modeSelected(Mode mode);
     // Runs a handler; an error ends it where it occurred and is reported, and the
-    // window stays open with whatever the handler wrote so far.
-    void handle(const std::function<void()>& handler);
+    // window stays open with whatever the handler wrote so far. Whether it ran to its end.
+    bool handle(const std::function<void()>& handler);
+    // Tells a screen reader what a run that ended left in Answer, without moving the focus:
+    // screen readers speak Answer's text changes only while Answer has the focus, so a
+    // notification that no one sees shows the message, and its showing is spoken.
+    void announceAnswer(const QString& before);
 
     std::string decimalSeparator_;
     WidgetStore store_;
     std::array<QRadioButton*, kOptionCount> options_{};
     QPushButton* start_ = nullptr;
+    QWidget* announcer_ = nullptr;
 };
 
 }  // namespace combicalc

@@ -14,7 +14,7 @@ combicalc_program_packages=(
 combicalc_test_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev libmpfr-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
-  xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus
+  xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
   g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64 m4
   dpkg-dev desktop-file-utils appstream lintian devscripts debootstrap
 )

@@ -188,6 +188,7 @@ private slots:
         QCOMPARE(box("Answer")->text(), answer);
         QCOMPARE(box("Field 1")->text(), QString("Field 1"));
         QCOMPARE(box("Field 4")->text(), QString("Field 4"));
+        QCOMPARE(announcement(), "Answer " + answer);
     }
 
     void twoOutcomesKeepsItsCountInAHiddenBox() {
@@ -261,6 +262,7 @@ private slots:
         QCOMPARE(box("Answer")->text(), QString("Answer"));
         QCOMPARE(box("Field 1")->text(), QString("Field 1"));
         QVERIFY(option("Binomial Thoerem")->isChecked());
+        QCOMPARE(announcement(), QString("No new answer: Answer still shows Answer"));
     }
 
     void numbersFollowTheDecimalSeparator() {
@@ -284,6 +286,11 @@ private:
     QLineEdit* box(const QString& name) const { return qobject_cast<QLineEdit*>(byName(name)); }
     QRadioButton* option(const QString& caption) const { return qobject_cast<QRadioButton*>(byName(caption)); }
     QPushButton* start() const { return qobject_cast<QPushButton*>(byName("START")); }
+    // What a screen reader is told after a run, by the notification shown then.
+    QString announcement() const {
+        const auto* announcer = window_->findChild<QWidget*>(Form1::kAnnouncerName);
+        return announcer->isVisible() ? announcer->accessibleName() : QString();
+    }
 
     void type(const char* name, const QString& text) {  // into the box with that accessible name
         test_support::typeInto(box(name), text);
