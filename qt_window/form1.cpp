@@ -16,6 +16,7 @@
 #include "qt_window/accessible_roles.h"
 #include "qt_window/caption_fit.h"
 #include "qt_window/error_report.h"
+#include "qt_window/focus_ring.h"
 #include "qt_window/qt_text.h"
 #include "qt_window/twips.h"
 #include "window_state/box_words.h"
@@ -108,6 +109,7 @@ Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator
     announcer_->setParent(this);
     announcer_->setGeometry(0, 0, 0, 0);
     announcer_->hide();
+    new FocusRing(this);  // last, so that it lies over every control
     connectHandlers();
 }
 

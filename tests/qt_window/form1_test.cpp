@@ -255,6 +255,36 @@ private slots:
         QVERIFY2(seen.front().endsWith("(32767 characters), which is not a number"), qPrintable(seen.front()));
     }
 
+    void focusIsRingedInTheTextColour_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("dark");
+        for (const char* control : {"Factorial", "Field 1", "START"}) {
+            QTest::newRow(qPrintable(QString(control) + ", light")) << control << false;
+            QTest::newRow(qPrintable(QString(control) + ", dark")) << control << true;
+        }
+    }
+    void focusIsRingedInTheTextColour() {
+        QFETCH(QString, control);
+        QFETCH(bool, dark);
+        if (dark) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(0x30, 0x2f, 0x2e));
+            palette.setColor(QPalette::WindowText, Qt::white);
+            palette.setColor(QPalette::Base, QColor(0x42, 0x42, 0x45));
+            palette.setColor(QPalette::Button, QColor(0x4a, 0x49, 0x47));
+            window_->setPalette(palette);
+        }
+        const QColor ring = window_->palette().color(QPalette::WindowText);
+        QWidget* focused = byName(control);
+        focused->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+        const QImage shot = window_->grab().toImage();
+        const QRect area(focused->mapTo(window_.get(), QPoint(0, 0)), focused->size());
+        for (const QPoint& edge : {area.topLeft(), area.bottomRight(), QPoint(area.center().x(), area.top() + 1)}) {
+            QCOMPARE(shot.pixelColor(edge * shot.devicePixelRatio()), ring);
+        }
+    }
+
     void inertOptionsComputeNothing() {
         QTest::mouseClick(option("Binomial Thoerem"), Qt::LeftButton);
         type("Field 1", "5");
