@@ -15,20 +15,19 @@ FetchedText Fields::fetch(TextBox box) {
 }
 
 double Fields::convert(const FetchedText& fetched) const {
-    if (const auto value = parseNumber(fetched.text, decimalSeparator_)) return *value;
+    const std::string_view usersSeparator = notation_.decimalSeparator;
+    if (const auto value = parseNumber(fetched.text, usersSeparator)) return *value;
     // "2.5" where the user's separator is ',' or the Arabic one (or "2,5" where it is '.') is
     // a number written with a separator not the user's: the report says which one to use.
-    const auto fitsWith = [&fetched](std::string_view separator) {
-        return fetched.text.find(separator) != std::string::npos && parseNumber(fetched.text, separator).has_value();
-    };
     constexpr std::array<std::string_view, 2> kUsualSeparators{".", ","};
     const bool otherSeparatorFits = std::any_of(kUsualSeparators.begin(), kUsualSeparators.end(), [&](std::string_view other) {
-        return other != decimalSeparator_ && fitsWith(other);
+        return other != usersSeparator && fetched.text.find(other) != std::string::npos &&
+               parseNumber(fetched.text, other).has_value();
     });
-    throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? decimalSeparator_ : std::string_view());
+    throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? usersSeparator : std::string_view());
 }
 
-void Fields::writeNumber(TextBox box, Wide value) { setText(box, formatNumber(narrow(value, flags_), decimalSeparator_)); }
+void Fields::writeNumber(TextBox box, Wide value) { setText(box, formatNumber(narrow(value, flags_), notation_)); }
 
 void Fields::setText(TextBox box, std::string_view text) {
     store_.setText(box, text);

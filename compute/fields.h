@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "compute/guarded_arithmetic.h"
+#include "compute/number_text.h"
 #include "window_state/field_store.h"
 
 namespace combicalc {
@@ -20,7 +21,7 @@ struct FetchedText {
 
 class Fields {
 public:
-    Fields(FieldStore& store, std::string_view decimalSeparator) : store_(store), decimalSeparator_(decimalSeparator) {}
+    Fields(FieldStore& store, const Notation& notation) : store_(store), notation_(notation) {}
 
     FetchedText fetch(TextBox box);
     // Throws ConversionError naming the box when the text is not a number.
@@ -39,7 +40,7 @@ public:
 
 private:
     FieldStore& store_;
-    std::string_view decimalSeparator_;
+    const Notation& notation_;  // the run's caller keeps it
     FaultFlags flags_;
 };
 

@@ -130,7 +130,7 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
     return toDouble(negative, *mantissa, *exponent);
 }
 
-std::string formatNumber(double value, std::string_view decimalSeparator) {
+std::string formatNumber(double value, const Notation& notation) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return std::string(value < 0 ? kMinusInfinity : kInfinity);
     if (value == 0) return "0";  // also for -0: a product that reached zero shows no sign
@@ -146,10 +146,11 @@ std::string formatNumber(double value, std::string_view decimalSeparator) {
         std::copy(kLargestBelow.begin(), kLargestBelow.end(), magnitude);
     }
     std::string text;
-    text.reserve(static_cast<std::size_t>(end - digits) + decimalSeparator.size());
     for (const char* c = digits; c != end; ++c) {
         if (*c == '.') {
-            text += decimalSeparator;
+            text += notation.decimalSeparator;
+        } else if (isDigit(*c)) {
+            text += notation.digits[static_cast<std::size_t>(*c - '0')];
         } else {
             text += *c == 'e' ? 'E' : *c;
         }

@@ -3,12 +3,27 @@
 // How numbers look in the text boxes. Both directions take the user's decimal separator as
 // a parameter; nothing here consults the process locale, so results never depend on it.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace combicalc {
+
+// How the user's locale writes numbers: its decimal separator and its ten digits, 0 to 9,
+// in its script ("٠" to "٩" in Arabic). Numbers are read in every script whatever these
+// are, so a written text always reads back.
+struct Notation {
+    Notation(std::string_view separator = ".") : decimalSeparator(separator) {}
+    Notation(const char* separator) : decimalSeparator(separator) {}
+    Notation(std::string_view separator, std::array<std::string, 10> localDigits)
+        : decimalSeparator(separator), digits(std::move(localDigits)) {}
+
+    std::string decimalSeparator;
+    std::array<std::string, 10> digits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+};
 
 // Longer texts are not numbers: no one types a thousand characters into a calculator box,
 // and refusing them up front keeps a pasted document from costing time.
@@ -26,10 +41,10 @@ inline constexpr std::size_t kMaxNumberTextLength = 1000;
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator);
 
 // At most 15 significant digits with trailing zeros dropped, like printf's "%.15G":
-// "120", "0.3125", "1E-05", "7.25741561530799E+306". Every finite number gives a text that
-// reads back finite: the few largest doubles, which would round to "1.79769313486232E+308",
-// give "1.79769313486231E+308". Zero of either sign is "0"; infinities are "Infinity" and
+// "120", "0.3125", "1E-05", "7.25741561530799E+306", in the notation's digits and separator. Every finite number gives a text
+// that reads back finite: the few largest doubles, which would round to "1.79769313486232E+308", give "1.79769313486231E+308".
+// Zero of either sign is "0"; infinities are "Infinity" and
 // "-Infinity", which parseNumber reads back; NaN is "NaN".
-std::string formatNumber(double value, std::string_view decimalSeparator);
+std::string formatNumber(double value, const Notation& notation);
 
 }  // namespace combicalc

@@ -23,8 +23,8 @@ constexpr Step stepOf(Mode mode) {
 
 }  // namespace
 
-void run(FieldStore& store, std::string_view decimalSeparator) {
-    Fields fields(store, decimalSeparator);
+void run(FieldStore& store, const Notation& notation) {
+    Fields fields(store, notation);
     Pass pass;
     bool lastPassStepped = false;  // whether a mode's step ran on the latest pass, and which
     Mode lastMode = Mode::Factorial;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "compute/number_text.h"
 #include "window_state/field_store.h"
 
 namespace combicalc {
@@ -41,7 +42,7 @@ private:
 // ends the run at once: later passes and the placeholder reset do not happen, and texts
 // written before it stay. Where the budget ran out with a mode's countdown still going, the
 // placeholders are written and UnfinishedRun then says so, since Answer holds no result of
-// this run. `decimalSeparator` is the user's.
-void run(FieldStore& store, std::string_view decimalSeparator);
+// this run. Numbers are written in the user's `notation`.
+void run(FieldStore& store, const Notation& notation);
 
 }  // namespace combicalc

@@ -73,7 +73,7 @@ protected:
 
 }  // namespace
 
-Form1::Form1(double logicalDpi, std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {
+Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notation)) {
     // Assistive technology asks for a widget's role when it first hears of it, which the
     // object name decides: named before anything is set on it.
     exposeAccessibleRoles();
@@ -163,7 +163,7 @@ void Form1::connectHandlers() {
 
 void Form1::startClicked() {
     const QString before = toQString(store_.getText(TextBox::a));
-    if (handle([this] { run(fields(), decimalSeparator_); })) announceAnswer(before);
+    if (handle([this] { run(fields(), notation_); })) announceAnswer(before);
 }
 
 void Form1::announceAnswer(const QString& before) {

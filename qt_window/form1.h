@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "compute/number_text.h"
 #include "qt_window/widget_store.h"
 #include "window_state/mode.h"
 
@@ -32,8 +33,8 @@ public:
     static constexpr const char* kAnnouncerName = "announcer";
 
     // `logicalDpi` (the screen's) and the application font's growth (see fontGrowth) size
-    // the twip layout; `decimalSeparator` is the user's, for the numbers a run reads and writes.
-    Form1(double logicalDpi, std::string decimalSeparator);
+    // the twip layout; `notation` is the user's, for the numbers a run writes.
+    Form1(double logicalDpi, Notation notation);
 
 protected:
     // The handlers' only way to the controls. Tests put a store in between that watches or
@@ -57,7 +58,7 @@ private:
     // notification that no one sees shows the message, and its showing is spoken.
     void announceAnswer(const QString& before);
 
-    std::string decimalSeparator_;
+    Notation notation_;
     WidgetStore store_;
     std::array<QRadioButton*, kOptionCount> options_{};
     QPushButton* start_ = nullptr;

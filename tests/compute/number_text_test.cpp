@@ -55,6 +55,11 @@ TEST(WriteNumber, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(formatNumber(2.5, "\xD9\xAB"),
               "2\xD9\xAB"
               "5");  // Arabic decimal separator, two bytes
+    const Notation arabic("\u066B",
+                          {"\u0660", "\u0661", "\u0662", "\u0663", "\u0664", "\u0665", "\u0666", "\u0667", "\u0668", "\u0669"});
+    const std::string written = formatNumber(-1.25e-5, arabic);
+    EXPECT_EQ(written, "-\u0661\u066B\u0662\u0665E-\u0660\u0665");  // every digit, the exponent's too
+    EXPECT_EQ(parseNumber(written, "\u066B"), -1.25e-5);
 }
 
 struct Read {

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "qt_window/form1.h"
+#include "qt_window/locale_notation.h"
 #include "qt_window/twips.h"
 #include "tests/qt_window/modal_watch.h"
 #include "tests/qt_window/window_driver.h"
@@ -295,13 +296,33 @@ private slots:
         QCOMPARE(announcement(), QString("No new answer: Answer still shows Answer"));
     }
 
-    void numbersFollowTheDecimalSeparator() {
-        window_ = std::make_unique<Form1>(kTestDpi, ",");
+    void numbersAreWrittenAsTheLocaleWritesThem_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("en_US") << "en_US"
+                               << "2.5"
+                               << "1.875";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "2,5"
+                               << "1,875";
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "2,5"
+                               << "1,875";
+        QTest::newRow("ar_EG") << "ar_EG"
+                               << "2\u066B5"
+                               << "\u0661\u066B\u0668\u0667\u0665";
+    }
+    void numbersAreWrittenAsTheLocaleWritesThem() {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        window_ = std::make_unique<Form1>(kTestDpi, notationOf(QLocale(locale)));
         window_->show();
         QTest::mouseClick(option("Factorial"), Qt::LeftButton);
-        type("Field 1", "2,5");
+        box("Field 1")->setText(typed);  // as pasted: the test's keys are Latin-1 alone
         QTest::mouseClick(start(), Qt::LeftButton);
-        QCOMPARE(box("Answer")->text(), QString("1,875"));
+        QCOMPARE(box("Answer")->text(), answer);
     }
 
     void theLayoutScalesWithTheScreen() {
