@@ -13,6 +13,7 @@
 #include "app/start_failure.h"
 #include "qt_window/form1.h"
 #include "qt_window/locale_notation.h"
+#include "qt_window/translations.h"
 
 int main(int argc, char* argv[]) {
     const combicalc::DisplayChoice display = combicalc::displayChoice(argc, argv);
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     QIcon icon;
     for (const int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/combicalc-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    combicalc::installTranslations(QLocale(), ":/i18n");
 
     combicalc::Form1 window(QGuiApplication::primaryScreen()->logicalDotsPerInch(), combicalc::notationOf(QLocale()));
     window.show();

@@ -7,6 +7,7 @@
 
 #include "qt_window/qt_text.h"
 #include "window_state/controls.h"
+#include "window_state/texts.h"
 
 namespace combicalc {
 
@@ -17,7 +18,7 @@ public:
     ErrorBox(QWidget* window, const QString& message)
         : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message, QMessageBox::Ok, window) {
         setObjectName("errorReport");
-        setAccessibleName("Error report");
+        setAccessibleName(toQString(translated(texts::kErrorReport)));
     }
 
 protected:

@@ -21,6 +21,7 @@
 #include "qt_window/twips.h"
 #include "window_state/box_words.h"
 #include "window_state/mode_selection.h"
+#include "window_state/texts.h"
 
 namespace combicalc {
 
@@ -87,7 +88,7 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     auto* modes = new QWidget;
     modes->setObjectName(kModesGroupName);
     modes->setParent(this);
-    modes->setAccessibleName("Mode");
+    modes->setAccessibleName(toQString(translated(texts::kModeGroup)));
     const PixelRect column = toPixels(optionColumn(), dpi);
     modes->setGeometry(column.left, column.top, column.width, column.height);
     QWidget* previous = nullptr;
@@ -115,7 +116,8 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
 
 QWidget* Form1::createTextBox(const ControlRow& row) {
     auto* box = new QLineEdit(toQString(row.initialText), this);
-    const QString description = toQString(wordsFor(static_cast<TextBox>(row.index)).description);
+    const char* holds = wordsFor(static_cast<TextBox>(row.index)).description;
+    const QString description = holds != nullptr ? toQString(translated(holds)) : QString();
     box->setAccessibleDescription(description);
     box->setToolTip(description);
     box->setMaxLength(kMaxBoxTextLength);
@@ -168,9 +170,8 @@ void Form1::startClicked() {
 
 void Form1::announceAnswer(const QString& before) {
     const QString answer = toQString(store_.getText(TextBox::a));
-    const QString message = answer != before
-                                ? QCoreApplication::translate("Form1", "Answer %1").arg(answer)
-                                : QCoreApplication::translate("Form1", "No new answer: Answer still shows %1").arg(answer);
+    const QString message =
+        toQString(translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer.toStdString()}));
     // Shown anew after every run, so that the same message is spoken again.
     announcer_->hide();
     announcer_->setAccessibleName(message);

@@ -5,28 +5,27 @@
 // seen, so they have no description.
 
 #include <array>
-#include <string_view>
 
 #include "window_state/controls.h"
+#include "window_state/texts.h"
 
 namespace combicalc {
 
 struct BoxWords {
-    std::string_view userName;
-    std::string_view description;
+    const char* userName;     // English, for translated()
+    const char* description;  // English, for translated(); null for the hidden boxes
 };
 
 // In the order of the TextBox enumerators.
 inline constexpr std::array<BoxWords, kTextBoxCount> kBoxWords{{
-    {"the first input box",
-     "n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)"},
-    {"the second input box", "r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)"},
-    {"the third input box", "2 Outcomes: how many equally likely outcomes one trial has"},
-    {"the fourth input box", "2 Outcomes: how many of those outcomes are favourable"},
-    {"the Answer box", "The result of the last run"},
-    {"a hidden working box (Text1)", ""},
-    {"a hidden working box (Text2)", ""},
-    {"a hidden working box (Text3)", ""},
+    {texts::kFirstInputBox, texts::kFirstInputHolds},
+    {texts::kSecondInputBox, texts::kSecondInputHolds},
+    {texts::kThirdInputBox, texts::kThirdInputHolds},
+    {texts::kFourthInputBox, texts::kFourthInputHolds},
+    {texts::kAnswerBox, texts::kAnswerHolds},
+    {texts::kWorkingBox1, nullptr},
+    {texts::kWorkingBox2, nullptr},
+    {texts::kWorkingBox3, nullptr},
 }};
 
 constexpr const BoxWords& wordsFor(TextBox box) { return kBoxWords[indexOf(box)]; }

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "window_state/box_words.h"
+#include "window_state/texts.h"
+#include "window_state/translation.h"
 #include "window_state/unicode_text.h"
 
 namespace combicalc {
@@ -40,62 +42,50 @@ void appendVisibly(std::string& quote, std::string_view text) {
 
 // Texts are UTF-8: counts characters, not bytes, and cuts between characters.
 std::string quoted(std::string_view text) {
-    std::string result = "\"";
+    std::string visible;
     if (text.size() <= kQuotedTextLimit) {
-        appendVisibly(result, text);
-        return result.append("\"");
+        appendVisibly(visible, text);
+        return translated(texts::kQuote, {visible});
     }
     std::size_t cut = kQuotedTextLimit;
     while (cut > 0 && isContinuationByte(text[cut])) --cut;
     std::size_t characters = 0;
     for (char c : text) characters += isContinuationByte(c) ? 0 : 1;
-    appendVisibly(result, text.substr(0, cut));
-    result.append("…\" (").append(std::to_string(characters)).append(" characters)");
-    return result;
+    appendVisibly(visible, text.substr(0, cut));
+    return translated(texts::kQuoteCut, {visible, std::to_string(characters)});
 }
 
 std::string conversionMessage(TextBox box, std::string_view text, std::string_view separatorToUse) {
-    std::string message = "Conversion error: ";
-    message.append(wordsFor(box).userName).append(" holds ").append(quoted(text)).append(", which is not a number");
-    if (!separatorToUse.empty()) message.append(": write the decimal separator as \"").append(separatorToUse).append("\"");
-    return message;
+    const std::string boxName = translated(wordsFor(box).userName);
+    if (separatorToUse.empty()) return translated(texts::kConversionError, {boxName, quoted(text)});
+    return translated(texts::kConversionErrorWithSeparator, {boxName, quoted(text), separatorToUse});
 }
 
 }  // namespace
 
-std::string_view describe(Fault fault) {
+std::string describe(Fault fault) {
     switch (fault) {
-        case Fault::InvalidOperation: return "invalid operation";
-        case Fault::DivisionByZero: return "division by zero";
-        case Fault::Overflow: return "overflow";
+        case Fault::InvalidOperation: return translated(texts::kInvalidOperation);
+        case Fault::DivisionByZero: return translated(texts::kDivisionByZero);
+        case Fault::Overflow: return translated(texts::kOverflow);
     }
-    return "unknown fault";
+    return {};
 }
 
 ConversionError::ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse)
     : RunError(conversionMessage(box, text, separatorToUse)) {}
 
-ArithmeticFault::ArithmeticFault(Fault fault)
-    : RunError(std::string("Arithmetic fault: ").append(describe(fault))), fault_(fault) {}
+ArithmeticFault::ArithmeticFault(Fault fault) : RunError(translated(texts::kArithmeticFault, {describe(fault)})), fault_(fault) {}
 
-CountdownOverflow::CountdownOverflow()
-    : RunError(
-          "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result "
-          "cannot be computed this way") {}
+CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOverflow)) {}
 
 // Factorial and nPr write their product into Answer on every pass; nCr and 2 Outcomes write
 // Answer only when their countdown ends.
 UnfinishedRun::UnfinishedRun(Mode mode, int passes)
-    : RunError(std::string("Run not finished: the ")
-                   .append(rowOf(optionFor(mode)).initialText)
-                   .append(" countdown needs more than ")
-                   .append(std::to_string(passes))
-                   .append(" passes, so Answer holds ")
-                   .append(mode == Mode::Factorial || mode == Mode::nPr
-                               ? "the product after " + std::to_string(passes) + " passes, not the result"
-                               : "no result of this run")) {}
+    : RunError(translated(
+          mode == Mode::Factorial || mode == Mode::nPr ? texts::kUnfinishedWithProduct : texts::kUnfinishedWithoutResult,
+          {rowOf(optionFor(mode)).initialText, std::to_string(passes)})) {}
 
-ControlCallError::ControlCallError(std::string_view action)
-    : RunError(std::string("Control call error: could not ").append(action)) {}
+ControlCallError::ControlCallError(std::string_view action) : RunError(translated(texts::kControlCallError, {action})) {}
 
 }  // namespace combicalc

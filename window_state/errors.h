@@ -1,7 +1,8 @@
 #pragma once
 
 // The ways a handler can fail. Each ends the running handler at once; the window
-// reports the message to the user. Messages are composed here and nowhere else.
+// reports the message to the user. Messages are composed here and nowhere else, from the
+// texts of window_state/texts.h, in the user's language.
 
 #include <stdexcept>
 #include <string>
@@ -56,7 +57,7 @@ public:
     explicit ControlCallError(std::string_view action);
 };
 
-// Plain words for the user, e.g. "division by zero".
-std::string_view describe(Fault fault);
+// Plain words for the user, e.g. "division by zero", in the user's language.
+std::string describe(Fault fault);
 
 }  // namespace combicalc

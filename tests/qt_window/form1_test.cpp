@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 #include <optional>
 
 #include "qt_window/form1.h"
 #include "qt_window/locale_notation.h"
+#include "qt_window/translations.h"
 #include "qt_window/twips.h"
 #include "tests/qt_window/modal_watch.h"
 #include "tests/qt_window/window_driver.h"
@@ -323,6 +325,33 @@ private slots:
         box("Field 1")->setText(typed);  // as pasted: the test's keys are Latin-1 alone
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(box("Answer")->text(), answer);
+    }
+
+    void reportsSpeakTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("de") << "de"
+                            << "Umwandlungsfehler: das erste Eingabefeld enthält „Field 1“, das ist keine Zahl";
+        QTest::newRow("fr") << "fr"
+                            << "Erreur de conversion : la première case de saisie contient « Field 1 », qui n’est pas un nombre";
+        QTest::newRow("es") << "es"
+                            << "Error de conversión: la primera casilla de entrada contiene «Field 1», que no es un número";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "Erro de conversão: a primeira caixa de entrada contém “Field 1”, que não é um número";
+        QTest::newRow("ar") << "ar"
+                            << "خطأ في التحويل: مربع الإدخال الأول يحتوي على «Field 1»، وهو ليس عددًا";
+    }
+    void reportsSpeakTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, report);
+        translateThroughQt();
+        QTranslator translation;  // uninstalled when it goes
+        QVERIFY(translation.load(QLocale(language), "combicalc", "_", COMBICALC_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(&translation);
+        QTest::mouseClick(option("Factorial"), Qt::LeftButton);
+        watch_.expectErrorBox();
+        QTest::mouseClick(start(), Qt::LeftButton);
+        QCOMPARE(watch_.takeSeen(), QStringList{"Form1|" + report});  // the title is the window's
     }
 
     void theLayoutScalesWithTheScreen() {

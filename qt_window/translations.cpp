@@ -1,0 +1,27 @@
+#include "qt_window/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "window_state/translation.h"
+
+namespace combicalc {
+
+void translateThroughQt() {
+    installTranslation(
+        [](const char* context, const char* english) { return QCoreApplication::translate(context, english).toStdString(); });
+}
+
+void installTranslations(const QLocale& locale, const QString& folder) {
+    // Owned by the application, which outlives every text.
+    auto* qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTexts);
+    }
+    auto* ownTexts = new QTranslator(QCoreApplication::instance());
+    if (ownTexts->load(locale, "combicalc", "_", folder)) QCoreApplication::installTranslator(ownTexts);
+    translateThroughQt();
+}
+
+}  // namespace combicalc

@@ -1,0 +1,123 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>combicalc::texts</name>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number</source>
+        <translation>Umwandlungsfehler: %1 enthält %2, das ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
+        <translation>Umwandlungsfehler: %1 enthält %2, das ist keine Zahl: schreiben Sie das Dezimaltrennzeichen als „%3“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1…&quot; (%2 characters)</source>
+        <translation>„%1…“ (%2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>Arithmetic fault: %1</source>
+        <translation>Rechenfehler: %1</translation>
+    </message>
+    <message>
+        <source>invalid operation</source>
+        <translation>ungültige Operation</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
+        <translation>Überlauf: ein Produkt des Herunterzählens hat die größte Zahl überschritten, die ein Feld fasst (etwa 1,8E+308), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
+        <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer kein Ergebnis dieses Laufs</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
+        <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer das Produkt nach %2 Durchgängen, nicht das Ergebnis</translation>
+    </message>
+    <message>
+        <source>Control call error: could not %1</source>
+        <translation>Fehler beim Aufruf eines Steuerelements: %1 war nicht möglich</translation>
+    </message>
+    <message>
+        <source>the first input box</source>
+        <translation>das erste Eingabefeld</translation>
+    </message>
+    <message>
+        <source>the second input box</source>
+        <translation>das zweite Eingabefeld</translation>
+    </message>
+    <message>
+        <source>the third input box</source>
+        <translation>das dritte Eingabefeld</translation>
+    </message>
+    <message>
+        <source>the fourth input box</source>
+        <translation>das vierte Eingabefeld</translation>
+    </message>
+    <message>
+        <source>the Answer box</source>
+        <translation>das Feld Answer</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text1)</source>
+        <translation>ein verborgenes Arbeitsfeld (Text1)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text2)</source>
+        <translation>ein verborgenes Arbeitsfeld (Text2)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text3)</source>
+        <translation>ein verborgenes Arbeitsfeld (Text3)</translation>
+    </message>
+    <message>
+        <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
+        <translation>n: die Zahl, deren Fakultät gebildet wird (Factorial), die Anzahl der Elemente (nPr, nCr) oder der Versuche (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
+        <translation>r: wie viele Elemente ausgewählt werden (nPr, nCr) oder wie viele der Versuche gelingen (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many equally likely outcomes one trial has</source>
+        <translation>2 Outcomes: wie viele gleich wahrscheinliche Ausgänge ein Versuch hat</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many of those outcomes are favourable</source>
+        <translation>2 Outcomes: wie viele dieser Ausgänge günstig sind</translation>
+    </message>
+    <message>
+        <source>The result of the last run</source>
+        <translation>Das Ergebnis des letzten Laufs</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>No new answer: Answer still shows %1</source>
+        <translation>Kein neues Ergebnis: Answer zeigt weiterhin %1</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,123 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>combicalc::texts</name>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number</source>
+        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
+        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre : écrivez le séparateur décimal « %3 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1…&quot; (%2 characters)</source>
+        <translation>« %1… » (%2 caractères)</translation>
+    </message>
+    <message>
+        <source>Arithmetic fault: %1</source>
+        <translation>Erreur arithmétique : %1</translation>
+    </message>
+    <message>
+        <source>invalid operation</source>
+        <translation>opération invalide</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>division par zéro</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
+        <translation>Dépassement : un produit du décompte a dépassé le plus grand nombre qu’une case peut contenir (environ 1,8E+308), ce résultat ne peut donc pas être calculé ainsi</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
+        <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer ne contient donc aucun résultat de cette exécution</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
+        <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer contient donc le produit après %2 passes, pas le résultat</translation>
+    </message>
+    <message>
+        <source>Control call error: could not %1</source>
+        <translation>Erreur d’appel d’un contrôle : impossible de %1</translation>
+    </message>
+    <message>
+        <source>the first input box</source>
+        <translation>la première case de saisie</translation>
+    </message>
+    <message>
+        <source>the second input box</source>
+        <translation>la deuxième case de saisie</translation>
+    </message>
+    <message>
+        <source>the third input box</source>
+        <translation>la troisième case de saisie</translation>
+    </message>
+    <message>
+        <source>the fourth input box</source>
+        <translation>la quatrième case de saisie</translation>
+    </message>
+    <message>
+        <source>the Answer box</source>
+        <translation>la case Answer</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text1)</source>
+        <translation>une case de travail cachée (Text1)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text2)</source>
+        <translation>une case de travail cachée (Text2)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text3)</source>
+        <translation>une case de travail cachée (Text3)</translation>
+    </message>
+    <message>
+        <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
+        <translation>n : le nombre dont on prend la factorielle (Factorial), le nombre d’éléments (nPr, nCr) ou d’essais (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
+        <translation>r : combien d’éléments sont choisis (nPr, nCr), ou combien d’essais réussissent (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many equally likely outcomes one trial has</source>
+        <translation>2 Outcomes : combien d’issues également probables a un essai</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many of those outcomes are favourable</source>
+        <translation>2 Outcomes : combien de ces issues sont favorables</translation>
+    </message>
+    <message>
+        <source>The result of the last run</source>
+        <translation>Le résultat de la dernière exécution</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Answer : %1</translation>
+    </message>
+    <message>
+        <source>No new answer: Answer still shows %1</source>
+        <translation>Pas de nouveau résultat : Answer affiche toujours %1</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Rapport d’erreur</translation>
+    </message>
+</context>
+</TS>

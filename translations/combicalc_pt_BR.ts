@@ -1,0 +1,123 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>combicalc::texts</name>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number</source>
+        <translation>Erro de conversão: %1 contém %2, que não é um número</translation>
+    </message>
+    <message>
+        <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
+        <translation>Erro de conversão: %1 contém %2, que não é um número: escreva o separador decimal como “%3”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1…&quot; (%2 characters)</source>
+        <translation>“%1…” (%2 caracteres)</translation>
+    </message>
+    <message>
+        <source>Arithmetic fault: %1</source>
+        <translation>Erro aritmético: %1</translation>
+    </message>
+    <message>
+        <source>invalid operation</source>
+        <translation>operação inválida</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>divisão por zero</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>estouro</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
+        <translation>Estouro: um produto da contagem regressiva passou do maior número que uma caixa comporta (cerca de 1,8E+308), então este resultado não pode ser calculado assim</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
+        <translation>Execução não concluída: a contagem regressiva de %1 precisa de mais de %2 passagens, então Answer não contém resultado desta execução</translation>
+    </message>
+    <message>
+        <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
+        <translation>Execução não concluída: a contagem regressiva de %1 precisa de mais de %2 passagens, então Answer contém o produto após %2 passagens, não o resultado</translation>
+    </message>
+    <message>
+        <source>Control call error: could not %1</source>
+        <translation>Erro de chamada a um controle: não foi possível %1</translation>
+    </message>
+    <message>
+        <source>the first input box</source>
+        <translation>a primeira caixa de entrada</translation>
+    </message>
+    <message>
+        <source>the second input box</source>
+        <translation>a segunda caixa de entrada</translation>
+    </message>
+    <message>
+        <source>the third input box</source>
+        <translation>a terceira caixa de entrada</translation>
+    </message>
+    <message>
+        <source>the fourth input box</source>
+        <translation>a quarta caixa de entrada</translation>
+    </message>
+    <message>
+        <source>the Answer box</source>
+        <translation>a caixa Answer</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text1)</source>
+        <translation>uma caixa de trabalho oculta (Text1)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text2)</source>
+        <translation>uma caixa de trabalho oculta (Text2)</translation>
+    </message>
+    <message>
+        <source>a hidden working box (Text3)</source>
+        <translation>uma caixa de trabalho oculta (Text3)</translation>
+    </message>
+    <message>
+        <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
+        <translation>n: o número cujo fatorial é calculado (Factorial), o número de itens (nPr, nCr) ou de tentativas (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
+        <translation>r: quantos itens são escolhidos (nPr, nCr), ou quantas das tentativas dão certo (2 Outcomes)</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many equally likely outcomes one trial has</source>
+        <translation>2 Outcomes: quantos resultados igualmente prováveis uma tentativa tem</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: how many of those outcomes are favourable</source>
+        <translation>2 Outcomes: quantos desses resultados são favoráveis</translation>
+    </message>
+    <message>
+        <source>The result of the last run</source>
+        <translation>O resultado da última execução</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>No new answer: Answer still shows %1</source>
+        <translation>Nenhum resultado novo: Answer ainda mostra %1</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Error report</source>
+        <translation>Relatório de erro</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,55 @@
+#pragma once
+
+// Every text the program composes for its user, in English, in one place: the reports, the
+// words for the boxes, and what a screen reader is told. Each is marked for translation
+// (window_state/translation.h) and read through translated(); %1, %2 ... are its arguments.
+// The controls' own captions and texts are the window's data, never translated.
+
+#include "window_state/translation.h"
+
+namespace combicalc::texts {
+
+// Reports that end a run.
+inline constexpr const char* kConversionError = COMBICALC_TEXT("Conversion error: %1 holds %2, which is not a number");
+inline constexpr const char* kConversionErrorWithSeparator =
+    COMBICALC_TEXT("Conversion error: %1 holds %2, which is not a number: write the decimal separator as \"%3\"");
+inline constexpr const char* kQuote = COMBICALC_TEXT("\"%1\"");
+inline constexpr const char* kQuoteCut = COMBICALC_TEXT("\"%1…\" (%2 characters)");
+inline constexpr const char* kArithmeticFault = COMBICALC_TEXT("Arithmetic fault: %1");
+inline constexpr const char* kInvalidOperation = COMBICALC_TEXT("invalid operation");
+inline constexpr const char* kDivisionByZero = COMBICALC_TEXT("division by zero");
+inline constexpr const char* kOverflow = COMBICALC_TEXT("overflow");
+inline constexpr const char* kCountdownOverflow = COMBICALC_TEXT(
+    "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be "
+    "computed this way");
+inline constexpr const char* kUnfinishedWithoutResult =
+    COMBICALC_TEXT("Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run");
+inline constexpr const char* kUnfinishedWithProduct = COMBICALC_TEXT(
+    "Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the "
+    "result");
+inline constexpr const char* kControlCallError = COMBICALC_TEXT("Control call error: could not %1");
+
+// The boxes as a report names them, and what each holds, as tooltips and screen readers say.
+inline constexpr const char* kFirstInputBox = COMBICALC_TEXT("the first input box");
+inline constexpr const char* kSecondInputBox = COMBICALC_TEXT("the second input box");
+inline constexpr const char* kThirdInputBox = COMBICALC_TEXT("the third input box");
+inline constexpr const char* kFourthInputBox = COMBICALC_TEXT("the fourth input box");
+inline constexpr const char* kAnswerBox = COMBICALC_TEXT("the Answer box");
+inline constexpr const char* kWorkingBox1 = COMBICALC_TEXT("a hidden working box (Text1)");
+inline constexpr const char* kWorkingBox2 = COMBICALC_TEXT("a hidden working box (Text2)");
+inline constexpr const char* kWorkingBox3 = COMBICALC_TEXT("a hidden working box (Text3)");
+inline constexpr const char* kFirstInputHolds = COMBICALC_TEXT(
+    "n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)");
+inline constexpr const char* kSecondInputHolds =
+    COMBICALC_TEXT("r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)");
+inline constexpr const char* kThirdInputHolds = COMBICALC_TEXT("2 Outcomes: how many equally likely outcomes one trial has");
+inline constexpr const char* kFourthInputHolds = COMBICALC_TEXT("2 Outcomes: how many of those outcomes are favourable");
+inline constexpr const char* kAnswerHolds = COMBICALC_TEXT("The result of the last run");
+
+// What a screen reader is told.
+inline constexpr const char* kNewAnswer = COMBICALC_TEXT("Answer %1");
+inline constexpr const char* kNoNewAnswer = COMBICALC_TEXT("No new answer: Answer still shows %1");
+inline constexpr const char* kModeGroup = COMBICALC_TEXT("Mode");
+inline constexpr const char* kErrorReport = COMBICALC_TEXT("Error report");
+
+}  // namespace combicalc::texts
