@@ -18,6 +18,7 @@ public:
     ErrorBox(QWidget* window, const QString& message)
         : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message, QMessageBox::Ok, window) {
         setObjectName("errorReport");
+        setLayoutDirection(QGuiApplication::layoutDirection());  // the user's, not the window's
         setAccessibleName(toQString(translated(texts::kErrorReport)));
     }
 

@@ -81,6 +81,9 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     setObjectName(toQString(kWindowTitle));
     setWindowTitle(toQString(kWindowTitle));
     setAccessibleName(toQString(kWindowTitle));
+    // The controls are laid out at their twip positions in every language: a right-to-left
+    // locale turns Qt's own dialogs, not this window.
+    setLayoutDirection(Qt::LeftToRight);
     const double dpi = logicalDpi * fontGrowth(QApplication::font().pointSizeF());
     setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
     // The option buttons share a panel, so that screen readers announce them as one group;

@@ -6,13 +6,13 @@
 # shellcheck disable=SC2034 # used by the scripts that source this file
 combicalc_program_packages=(
   g++ cmake ninja-build
-  qt6-base-dev fonts-dejavu-core libfast-float-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core libfast-float-dev libmpfr-dev
 )
 
 # What the tests, benchmarks, fuzzers and checks need besides.
 # shellcheck disable=SC2034
 combicalc_test_packages=(
-  libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev libmpfr-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
   xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
   g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64 m4

@@ -354,6 +354,14 @@ private slots:
         QCOMPARE(watch_.takeSeen(), QStringList{"Form1|" + report});  // the title is the window's
     }
 
+    void aRightToLeftLocaleKeepsTheLayout() {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        window_ = std::make_unique<Form1>(kTestDpi, ".");
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(option("Factorial")->layoutDirection(), Qt::LeftToRight);  // its circle stays on the left
+        QCOMPARE(box("Field 1")->layoutDirection(), Qt::LeftToRight);
+    }
+
     void theLayoutScalesWithTheScreen() {
         const Form1 large(192, ".");
         QCOMPARE(large.size(), QSize(496, 566));
