@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>combicalc::metadata</name>
+    <message>
+        <source>Combinatorics Calculator</source>
+        <translation>حاسبة التوافيق</translation>
+    </message>
+    <message>
+        <source>Factorials, permutations, combinations and two-outcome probabilities</source>
+        <translation>المضروبات والتباديل والتوافيق واحتمالات النتيجتين</translation>
+    </message>
+    <message>
+        <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
+        <translation>التوافيق;المضروب;التبديل;التوفيق;الاحتمال;ذو الحدين;nPr;nCr;</translation>
+    </message>
+    <message>
+        <source>Calculator for combinatorics exercises</source>
+        <translation>حاسبة لتمارين التوافيق</translation>
+    </message>
+    <message>
+        <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
+        <translation>حاسبة صغيرة لتمارين التوافيق. اختر وضعًا، واكتب الأعداد في المربعات التي يعرضها، واضغط START واقرأ النتيجة في مربع Answer. أربعة أوضاع تحسب:</translation>
+    </message>
+    <message>
+        <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
+        <translation>Factorial: n!، حاصل الضرب n × (n − 1) × … حتى آخر عامل أكبر من الصفر</translation>
+    </message>
+    <message>
+        <source>nPr: the ordered selections of r out of n</source>
+        <translation>nPr: الاختيارات المرتبة لـ r من n</translation>
+    </message>
+    <message>
+        <source>nCr: the combinations of r out of n</source>
+        <translation>nCr: توافيق r من n</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
+        <translation>2 Outcomes: احتمال الحصول على r نجاحًا بالضبط في n محاولة، لكل منها z نتيجة متساوية الاحتمال منها w مواتية</translation>
+    </message>
+    <message>
+        <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
+        <translation>تُحفظ كل نتيجة وسيطة على هيئة النص ذي الخمسة عشر رقمًا الذي تعرضه، والنتائج واحدة حتى آخر رقم على كل منصة. تتبع الأعداد الفاصلة العشرية والأرقام الخاصة بلغة المستخدم.</translation>
+    </message>
+</context>
+<context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>combicalc::metadata</name>
+    <message>
+        <source>Combinatorics Calculator</source>
+        <translation>Kombinatorik-Rechner</translation>
+    </message>
+    <message>
+        <source>Factorials, permutations, combinations and two-outcome probabilities</source>
+        <translation>Fakultäten, Permutationen, Kombinationen und Wahrscheinlichkeiten bei zwei Ausgängen</translation>
+    </message>
+    <message>
+        <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
+        <translation>Kombinatorik;Fakultät;Permutation;Kombination;Wahrscheinlichkeit;Binomial;nPr;nCr;</translation>
+    </message>
+    <message>
+        <source>Calculator for combinatorics exercises</source>
+        <translation>Rechner für Kombinatorikaufgaben</translation>
+    </message>
+    <message>
+        <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
+        <translation>Ein kleiner Rechner für Kombinatorikaufgaben. Wählen Sie einen Modus, tippen Sie die Zahlen in die Felder, die er zeigt, drücken Sie START und lesen Sie das Ergebnis im Feld Answer ab. Vier Modi rechnen:</translation>
+    </message>
+    <message>
+        <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
+        <translation>Factorial: n!, das Produkt n × (n − 1) × … bis zum letzten Faktor über null</translation>
+    </message>
+    <message>
+        <source>nPr: the ordered selections of r out of n</source>
+        <translation>nPr: die geordneten Auswahlen von r aus n</translation>
+    </message>
+    <message>
+        <source>nCr: the combinations of r out of n</source>
+        <translation>nCr: die Kombinationen von r aus n</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
+        <translation>2 Outcomes: die Wahrscheinlichkeit von genau r Erfolgen in n Versuchen mit je z gleich wahrscheinlichen Ausgängen, von denen w günstig sind</translation>
+    </message>
+    <message>
+        <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
+        <translation>Jedes Zwischenergebnis wird als der 15-stellige Text festgehalten, den es zeigt, und die Ergebnisse sind auf jeder Plattform bis zur letzten Stelle gleich. Zahlen folgen dem Dezimaltrennzeichen und den Ziffern des Gebietsschemas.</translation>
+    </message>
+</context>
+<context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>combicalc::metadata</name>
+    <message>
+        <source>Combinatorics Calculator</source>
+        <translation>Calculadora de combinatoria</translation>
+    </message>
+    <message>
+        <source>Factorials, permutations, combinations and two-outcome probabilities</source>
+        <translation>Factoriales, permutaciones, combinaciones y probabilidades de dos resultados</translation>
+    </message>
+    <message>
+        <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
+        <translation>combinatoria;factorial;permutación;combinación;probabilidad;binomial;nPr;nCr;</translation>
+    </message>
+    <message>
+        <source>Calculator for combinatorics exercises</source>
+        <translation>Calculadora para ejercicios de combinatoria</translation>
+    </message>
+    <message>
+        <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
+        <translation>Una pequeña calculadora para ejercicios de combinatoria. Elija un modo, escriba los números en las casillas que muestra, pulse START y lea el resultado en la casilla Answer. Cuatro modos calculan:</translation>
+    </message>
+    <message>
+        <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
+        <translation>Factorial: n!, el producto n × (n − 1) × … hasta el último factor mayor que cero</translation>
+    </message>
+    <message>
+        <source>nPr: the ordered selections of r out of n</source>
+        <translation>nPr: las selecciones ordenadas de r entre n</translation>
+    </message>
+    <message>
+        <source>nCr: the combinations of r out of n</source>
+        <translation>nCr: las combinaciones de r entre n</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
+        <translation>2 Outcomes: la probabilidad de exactamente r éxitos en n ensayos, cada uno con z resultados igualmente probables de los que w son favorables</translation>
+    </message>
+    <message>
+        <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
+        <translation>Cada resultado intermedio se guarda como el texto de 15 cifras que muestra, y los resultados son los mismos, hasta la última cifra, en todas las plataformas. Los números siguen el separador decimal y las cifras de la configuración regional.</translation>
+    </message>
+</context>
+<context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>combicalc::metadata</name>
+    <message>
+        <source>Combinatorics Calculator</source>
+        <translation>Calculatrice de combinatoire</translation>
+    </message>
+    <message>
+        <source>Factorials, permutations, combinations and two-outcome probabilities</source>
+        <translation>Factorielles, permutations, combinaisons et probabilités à deux issues</translation>
+    </message>
+    <message>
+        <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
+        <translation>combinatoire;factorielle;permutation;combinaison;probabilité;binomial;nPr;nCr;</translation>
+    </message>
+    <message>
+        <source>Calculator for combinatorics exercises</source>
+        <translation>Calculatrice pour les exercices de combinatoire</translation>
+    </message>
+    <message>
+        <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
+        <translation>Une petite calculatrice pour les exercices de combinatoire. Choisissez un mode, tapez les nombres dans les cases qu’il affiche, appuyez sur START et lisez le résultat dans la case Answer. Quatre modes calculent :</translation>
+    </message>
+    <message>
+        <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
+        <translation>Factorial : n!, le produit n × (n − 1) × … jusqu’au dernier facteur supérieur à zéro</translation>
+    </message>
+    <message>
+        <source>nPr: the ordered selections of r out of n</source>
+        <translation>nPr : les sélections ordonnées de r parmi n</translation>
+    </message>
+    <message>
+        <source>nCr: the combinations of r out of n</source>
+        <translation>nCr : les combinaisons de r parmi n</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
+        <translation>2 Outcomes : la probabilité d’exactement r succès en n essais, chacun à z issues également probables dont w sont favorables</translation>
+    </message>
+    <message>
+        <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
+        <translation>Chaque résultat intermédiaire est gardé sous la forme du texte à 15 chiffres qu’il affiche, et les résultats sont les mêmes, au dernier chiffre près, sur toutes les plateformes. Les nombres suivent le séparateur décimal et les chiffres de la langue de l’utilisateur.</translation>
+    </message>
+</context>
+<context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>

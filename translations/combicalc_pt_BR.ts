@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>combicalc::metadata</name>
+    <message>
+        <source>Combinatorics Calculator</source>
+        <translation>Calculadora de combinatória</translation>
+    </message>
+    <message>
+        <source>Factorials, permutations, combinations and two-outcome probabilities</source>
+        <translation>Fatoriais, permutações, combinações e probabilidades de dois resultados</translation>
+    </message>
+    <message>
+        <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
+        <translation>combinatória;fatorial;permutação;combinação;probabilidade;binomial;nPr;nCr;</translation>
+    </message>
+    <message>
+        <source>Calculator for combinatorics exercises</source>
+        <translation>Calculadora para exercícios de combinatória</translation>
+    </message>
+    <message>
+        <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
+        <translation>Uma pequena calculadora para exercícios de combinatória. Escolha um modo, digite os números nas caixas que ele mostra, pressione START e leia o resultado na caixa Answer. Quatro modos calculam:</translation>
+    </message>
+    <message>
+        <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
+        <translation>Factorial: n!, o produto n × (n − 1) × … até o último fator acima de zero</translation>
+    </message>
+    <message>
+        <source>nPr: the ordered selections of r out of n</source>
+        <translation>nPr: as seleções ordenadas de r entre n</translation>
+    </message>
+    <message>
+        <source>nCr: the combinations of r out of n</source>
+        <translation>nCr: as combinações de r entre n</translation>
+    </message>
+    <message>
+        <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
+        <translation>2 Outcomes: a probabilidade de exatamente r sucessos em n tentativas, cada uma com z resultados igualmente prováveis dos quais w são favoráveis</translation>
+    </message>
+    <message>
+        <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
+        <translation>Cada resultado intermediário é guardado como o texto de 15 dígitos que mostra, e os resultados são os mesmos, até o último dígito, em todas as plataformas. Os números seguem o separador decimal e os dígitos da localidade do usuário.</translation>
+    </message>
+</context>
+<context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>
