@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Renders app/combicalc.svg into the PNG sizes that menus, task switchers and packages use
-# (app/icons/combicalc-SIZE.png). Needs imagemagick with SVG support.
+# (app/icons/combicalc-SIZE.png), and the Windows icon the .exe carries (app/icons/
+# combicalc.ico) from them. Needs imagemagick with SVG support.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for size in 16 22 24 32 48 64 128 256; do
   convert -background none -density $((96 * size / 64)) app/combicalc.svg -resize "${size}x${size}" \
     "PNG32:app/icons/combicalc-$size.png"
 done
+convert app/icons/combicalc-{16,24,32,48,64,256}.png app/icons/combicalc.ico
