@@ -107,7 +107,7 @@ private:
 
     static void prepare(Form1& window, int option, const std::vector<Typed>& typed) {
         window.show();
-        QTest::mouseClick(optionOf(window, static_cast<OptionButton>(option)), Qt::LeftButton);
+        clickOption(optionOf(window, static_cast<OptionButton>(option)));
         for (const Typed& entry : typed) {
             if (!boxOf(window, entry.box)->isHidden()) type(window, entry);
         }

@@ -149,8 +149,8 @@ private:
         static const Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
         QWidget* focus = QApplication::focusWidget();
         const Qt::Key key = kKeys[pick(std::size(kKeys))];
-        if (focus == start() && (key == Qt::Key_Space)) {
-            pressStart();  // Space on a focused START clicks it, and that is a run
+        if (focus == start() && (key == Qt::Key_Space || key == Qt::Key_Return)) {
+            pressStart();  // either key on a focused START clicks it, and that is a run
             return;
         }
         QTest::keyClick(focus != nullptr ? focus : window_.get(), key);

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "qt_window/qt_text.h"
@@ -29,6 +31,16 @@ inline QRadioButton* optionOf(const QWidget& window, OptionButton option) {
     return window.findChild<QRadioButton*>(toQString(nameOf(option)));
 }
 inline QPushButton* startOf(const QWidget& window) { return window.findChild<QPushButton*>(toQString(commandButtonRow().name)); }
+
+// Clicks an option where a user does, on its circle and caption: the button takes no click
+// in the blank beyond its caption, which is most of it where the caption is short.
+inline void clickOption(QRadioButton* option) {
+    QStyleOptionButton look;
+    look.initFrom(option);
+    look.text = option->text();
+    const QRect clickable = option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &look, option);
+    QTest::mouseClick(option, Qt::LeftButton, {}, clickable.center());
+}
 
 // Clicks into the box and selects what it holds, so that what is typed next replaces it.
 inline void selectAllIn(QLineEdit* edit) {

@@ -1,0 +1,55 @@
+# Run at install time for Windows: copies the DLLs that the program and its plugins load,
+# directly or through each other, and the plugins themselves, then strips them. What each
+# binary loads is read from its import table (objdump -p); a DLL found in none of the
+# folders the build names is Windows' own (KERNEL32, USER32, ...) and is not shipped.
+
+cmake_policy(VERSION 3.25)
+
+# Every DLL in those folders under its lower-case name, as Windows ignores case; where two
+# folders hold one name, the first folder's.
+foreach(folder IN LISTS combicalc_dll_folders)
+  file(GLOB found "${folder}/*.dll")
+  foreach(path IN LISTS found)
+    get_filename_component(name "${path}" NAME)
+    string(TOLOWER "${name}" key)
+    if(NOT DEFINED dll_${key})
+      set(dll_${key} "${path}")
+    endif()
+  endforeach()
+endforeach()
+
+set(plugins ${combicalc_platform_plugin} ${combicalc_style_plugin})
+set(pending ${combicalc_program} ${plugins})
+set(dlls "")
+set(windows_own "")
+while(pending)
+  list(POP_FRONT pending binary)
+  execute_process(COMMAND ${combicalc_objdump} -p ${binary} OUTPUT_VARIABLE table COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${table}")
+  foreach(import IN LISTS imports)
+    string(REGEX REPLACE "^DLL Name: " "" name "${import}")
+    string(TOLOWER "${name}" key)
+    if(NOT DEFINED dll_${key})
+      list(APPEND windows_own ${name})
+    elseif(NOT dll_${key} IN_LIST dlls)
+      list(APPEND dlls ${dll_${key}})
+      list(APPEND pending ${dll_${key}})
+    endif()
+  endforeach()
+endwhile()
+list(REMOVE_DUPLICATES windows_own)
+message(STATUS "Windows' own DLLs, not shipped: ${windows_own}")
+
+file(INSTALL ${dlls} DESTINATION "${CMAKE_INSTALL_PREFIX}")
+file(INSTALL ${combicalc_platform_plugin} DESTINATION "${CMAKE_INSTALL_PREFIX}/plugins/platforms")
+file(INSTALL ${combicalc_style_plugin} DESTINATION "${CMAKE_INSTALL_PREFIX}/plugins/styles")
+set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(copies "")
+foreach(dll IN LISTS dlls)
+  get_filename_component(name "${dll}" NAME)
+  list(APPEND copies "${folder}/${name}")
+endforeach()
+get_filename_component(platform_plugin "${combicalc_platform_plugin}" NAME)
+get_filename_component(style_plugin "${combicalc_style_plugin}" NAME)
+list(APPEND copies "${folder}/plugins/platforms/${platform_plugin}" "${folder}/plugins/styles/${style_plugin}")
+execute_process(COMMAND ${combicalc_strip} --strip-unneeded ${copies} COMMAND_ERROR_IS_FATAL ANY)
