@@ -16,6 +16,7 @@ combicalc_test_packages=(
   clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
   xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
   g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64 m4
+  patch nsis unzip fonts-wine xclip
   dpkg-dev desktop-file-utils appstream lintian devscripts debootstrap
 )
 

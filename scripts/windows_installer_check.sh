@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Installs the Windows installer under wine, in a fresh Windows installation of its own on a
+# private X server, as a user would, and checks what they would see: for the current user,
+# silently; the Start-menu entry opens the window, which is a GUI program's (no console);
+# nCr of 5 and 2 gives 10 and "abc" brings up the conversion report (both read back as text
+# through the clipboard); the uninstaller then leaves no file, no Start-menu entry and no
+# registry key behind. Then once more for all users, installing and uninstalling.
+#
+#   scripts/windows_installer_check.sh INSTALLER.exe
+set -euo pipefail
+installer=$(realpath "$1")
+cd "$(dirname "$0")/.."
+# shellcheck source=scripts/xvfb.sh
+source scripts/xvfb.sh
+combicalc_start_xvfb
+work=$combicalc_xvfb_dir
+# A home of its own, and no menu entries or icons for the Linux desktop (wine's own
+# integration, which would write them there and leave registry lines of its own).
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+mkdir -p "$HOME"
+unset QT_QPA_PLATFORM
+# Wine's processes end before their installation goes.
+trap 'wineserver -k 2>/dev/null || true; combicalc_stop_xvfb' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Waits, within a bound, until the command succeeds.
+wait_until() {  # wait_until WHAT COMMAND...
+  local what=$1 _
+  shift
+  for _ in $(seq 300); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "$what"
+}
+# Every file of the Windows installation and every registry line that names the program;
+# not the temporary files, nor the folder that holds every user's own programs, which the
+# first one made and the last one's uninstaller leaves, as on Windows.
+traces() {
+  wineserver -w  # gone, and the registry written to disk
+  (cd "$WINEPREFIX" && find drive_c -path '*/Temp' -prune -o -print | grep -vx 'drive_c/users/[^/]*/AppData/Local/Programs' | sort)
+  grep -hi combicalc "$WINEPREFIX"/*.reg || true
+}
+clipboard() { xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
+keys() { xdotool key --delay 100 "$@"; }
+
+openbox >/dev/null 2>&1 &
+combicalc_stop_on_exit $!
+wine cmd /c exit >/dev/null 2>&1  # makes the Windows installation
+before=$(traces)
+
+echo "installing for the current user"
+wine "$installer" /S /CurrentUser
+profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% | tr -d '\r')")
+folder=$profile/AppData/Local/Programs/combicalc
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/combicalc.lnk"
+[ -f "$folder/combicalc.exe" ] || fail "no combicalc.exe in $folder"
+[ -f "$shortcut" ] || fail "no Start-menu entry: $shortcut"
+headers=$(x86_64-w64-mingw32-objdump -p "$folder/combicalc.exe")
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "combicalc.exe is not a GUI program"
+
+echo "starting it from its Start-menu entry"
+wine start "$(winepath -w "$shortcut")"
+wait_until "the Start-menu entry opened no window" xdotool search --onlyvisible --name '^Form1$'
+window=$(xdotool search --onlyvisible --name '^Form1$' | head -1)
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+sleep 1
+# The keyboard alone: nCr, 5 and 2, START; then the Answer box, its text copied.
+keys Down Down space Tab
+xdotool type --delay 100 5
+keys Tab
+xdotool type --delay 100 2
+keys Tab Tab Return shift+Tab ctrl+a ctrl+c
+wait_until "nCr of 5 and 2 did not give 10 (the clipboard holds \"$(clipboard)\")" test "$(clipboard)" = 10
+echo "nCr of 5 and 2: $(clipboard)"
+
+# Into the first input box, "abc"; START brings up the report, whose text Ctrl+C copies.
+keys shift+Tab shift+Tab
+xdotool type --delay 100 abc
+keys Tab Tab Tab Return
+report='Conversion error: the first input box holds "abc", which is not a number'
+copied_report() { keys ctrl+c && clipboard | grep -qF "$report"; }
+wait_until "no report for \"abc\" (the clipboard holds \"$(clipboard)\")" copied_report
+echo "for \"abc\": $(clipboard | grep -F 'Conversion error')"
+keys Return alt+F4
+wait_until "the window did not close" bash -c '! xdotool search --onlyvisible --name "^Form1$"'
+
+echo "uninstalling"
+wine "$folder/Uninstall.exe" /S /CurrentUser
+wait_until "the uninstaller left $folder" test ! -e "$folder"
+after=$(traces)
+[ "$after" = "$before" ] || fail "the uninstaller left traces: $(diff <(printf '%s\n' "$before") <(printf '%s\n' "$after"))"
+
+echo "installing and uninstalling for all users"
+wine "$installer" /S /AllUsers
+everyone=$WINEPREFIX/drive_c/Program\ Files/combicalc
+[ -f "$everyone/combicalc.exe" ] || fail "no combicalc.exe in $everyone"
+[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/combicalc.lnk" ] ||
+  fail "no Start-menu entry for all users"
+wine "$everyone/Uninstall.exe" /S /AllUsers
+wait_until "the uninstaller left $everyone" test ! -e "$everyone"
+after=$(traces)
+[ "$after" = "$before" ] || fail "the uninstaller left traces: $(diff <(printf '%s\n' "$before") <(printf '%s\n' "$after"))"
+echo "the installer installs, the program works, the uninstaller leaves nothing behind"
