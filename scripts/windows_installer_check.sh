@@ -45,18 +45,32 @@ traces() {
 clipboard() { xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
 keys() { xdotool key --delay 100 "$@"; }
 
+# The installer run silently in MODE, which must put the program in FOLDER and its entry at
+# SHORTCUT; the uninstaller it left, which must leave no trace.
+install_for() {  # install_for MODE FOLDER SHORTCUT
+  echo "installing for $1"
+  wine "$installer" /S "/$1"
+  [ -f "$2/combicalc.exe" ] || fail "no combicalc.exe in $2"
+  [ -f "$3" ] || fail "no Start-menu entry: $3"
+}
+uninstall_for() {  # uninstall_for MODE FOLDER
+  echo "uninstalling for $1"
+  wine "$2/Uninstall.exe" /S "/$1"
+  wait_until "the uninstaller left $2" test ! -e "$2"
+  local after
+  after=$(traces)
+  [ "$after" = "$before" ] || fail "the uninstaller left traces: $(diff <(printf '%s\n' "$before") <(printf '%s\n' "$after"))"
+}
+
 openbox >/dev/null 2>&1 &
 combicalc_stop_on_exit $!
 wine cmd /c exit >/dev/null 2>&1  # makes the Windows installation
 before=$(traces)
 
-echo "installing for the current user"
-wine "$installer" /S /CurrentUser
 profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% | tr -d '\r')")
 folder=$profile/AppData/Local/Programs/combicalc
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/combicalc.lnk"
-[ -f "$folder/combicalc.exe" ] || fail "no combicalc.exe in $folder"
-[ -f "$shortcut" ] || fail "no Start-menu entry: $shortcut"
+install_for CurrentUser "$folder" "$shortcut"
 headers=$(x86_64-w64-mingw32-objdump -p "$folder/combicalc.exe")
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "combicalc.exe is not a GUI program"
 
@@ -86,20 +100,9 @@ echo "for \"abc\": $(clipboard | grep -F 'Conversion error')"
 keys Return alt+F4
 wait_until "the window did not close" bash -c '! xdotool search --onlyvisible --name "^Form1$"'
 
-echo "uninstalling"
-wine "$folder/Uninstall.exe" /S /CurrentUser
-wait_until "the uninstaller left $folder" test ! -e "$folder"
-after=$(traces)
-[ "$after" = "$before" ] || fail "the uninstaller left traces: $(diff <(printf '%s\n' "$before") <(printf '%s\n' "$after"))"
+uninstall_for CurrentUser "$folder"
 
-echo "installing and uninstalling for all users"
-wine "$installer" /S /AllUsers
 everyone=$WINEPREFIX/drive_c/Program\ Files/combicalc
-[ -f "$everyone/combicalc.exe" ] || fail "no combicalc.exe in $everyone"
-[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/combicalc.lnk" ] ||
-  fail "no Start-menu entry for all users"
-wine "$everyone/Uninstall.exe" /S /AllUsers
-wait_until "the uninstaller left $everyone" test ! -e "$everyone"
-after=$(traces)
-[ "$after" = "$before" ] || fail "the uninstaller left traces: $(diff <(printf '%s\n' "$before") <(printf '%s\n' "$after"))"
+install_for AllUsers "$everyone" "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/combicalc.lnk"
+uninstall_for AllUsers "$everyone"
 echo "the installer installs, the program works, the uninstaller leaves nothing behind"
