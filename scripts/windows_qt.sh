@@ -30,7 +30,7 @@ key=$({ cat "${patches[@]}"; printf '%s\n' "$version" "$compiler" "${options[*]}
 prefix=${COMBICALC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/combicalc}/windows-qt-${version//[:~+]/_}-$key
 
 if [ ! -f "$prefix/done" ]; then
-  echo "Building Qt $version for Windows once, into $prefix (about 15 minutes on two cores)" >&2
+  echo "Building Qt $version for Windows once, into $prefix (about 15 minutes on two idle cores, nearer 30 beside the builds of ./test)" >&2
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   log=$work/build.log
