@@ -17,6 +17,7 @@ if(MINGW)
     list(APPEND dll_folders "${runtime_folder}")
   endforeach()
 endif()
+set(COMBICALC_DLL_FOLDERS "${dll_folders}" CACHE INTERNAL "Where the Windows program's DLLs lie, for its tests too")
 
 install(CODE "
   set(combicalc_program \"$<TARGET_FILE:combicalc>\")

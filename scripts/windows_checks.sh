@@ -26,18 +26,16 @@ installer=$(ls build-windows/combicalc-*-win64.exe)
 zip=$(ls build-windows/combicalc-*-win64.zip)
 
 # The tests in a Windows installation of their own, with no display: wine's null graphics
-# driver gives them windows nowhere, and Qt's offscreen platform draws them. Qt's DLLs and
-# MinGW's runtime are found where they were built.
+# driver gives them windows nowhere, and Qt's offscreen platform draws them. The DLLs are
+# found where the build found them for the folder it ships.
 export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine cmd /c exit >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
   wineserver -w  # the desktop wine started with no driver goes; the next one has the null one
 fi
-WINEPATH=$(winepath -w "$qt/bin")
-for runtime in libstdc++-6.dll libwinpthread-1.dll; do
-  WINEPATH+=";$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$runtime")")")"
-done
+IFS=';' read -ra dll_folders < <(sed -n 's/^COMBICALC_DLL_FOLDERS:INTERNAL=//p' build-windows/CMakeCache.txt)
+WINEPATH=$(for dll_folder in "${dll_folders[@]}"; do winepath -w "$dll_folder"; done | paste -sd ';')
 export WINEPATH
 ctest --preset windows
 
