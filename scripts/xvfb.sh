@@ -11,10 +11,16 @@ combicalc_stop_on_exit() {  # combicalc_stop_on_exit PID
   combicalc_stopped_on_exit+=("$1")
 }
 
+# Stopping waits for the processes, so none is still writing into the folder as it goes; a
+# folder that still cannot go is reported, never allowed to fail the run that used it.
 combicalc_stop_xvfb() {
   local pid
   for pid in "${combicalc_stopped_on_exit[@]}"; do kill "$pid" 2>/dev/null || true; done
-  [ -n "${combicalc_xvfb_dir:-}" ] && rm -rf "$combicalc_xvfb_dir"
+  for pid in "${combicalc_stopped_on_exit[@]}"; do wait "$pid" 2>/dev/null || true; done
+  if [ -n "${combicalc_xvfb_dir:-}" ] && ! rm -rf "$combicalc_xvfb_dir" 2>/dev/null; then
+    sleep 1
+    rm -rf "$combicalc_xvfb_dir" || echo "left behind: $combicalc_xvfb_dir" >&2
+  fi
   return 0
 }
 

@@ -52,13 +52,33 @@ dbus-run-session -- bash -euo pipefail -c '
     fail "Orca did not say \"$1\""
   }
   lines() { wc -l <"$transcript"; }
+  # Stops the processes, in order, each within a bound: Orca can hang on its way out.
+  running() { local state; state=$(ps -o stat= -p "$1") && [[ $state != Z* ]]; }
+  stop() {  # stop PID...
+    for pid; do
+      kill "$pid" 2>/dev/null || continue
+      for _ in $(seq 30); do running "$pid" || break; sleep 0.1; done
+      kill -KILL "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    done
+  }
+  # The speech server is started here rather than left to Orca to spawn: a spawned one
+  # detaches and would outlive the test, still writing into its folder.
+  socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+  mkdir -p "$(dirname "$socket")"
+  speech-dispatcher --run-single --timeout 0 --communication-method unix_socket \
+    --socket-path "$socket" --log-dir "$work/speechd-log" >/dev/null 2>&1 &
+  speechd=$!
+  trap "stop \$speechd" EXIT
+  for _ in $(seq 100); do [ -S "$socket" ] && break; sleep 0.1; done
+  [ -S "$socket" ] || fail "the speech server did not start"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   orca --replace >"$work/orca.log" 2>&1 &
   orca=$!
   said "Screen reader on" 0
   "$exe" 2>"$work/program.log" &
   program=$!
-  trap "kill $program $orca 2>/dev/null || true" EXIT
+  trap "stop \$program \$orca \$speechd" EXIT
   said "Factorial" 0
   xdotool key Down Down space
   said "nCr" 0
