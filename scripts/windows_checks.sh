@@ -40,10 +40,10 @@ export WINEPATH
 ctest --preset windows
 
 echo "== what the Windows folder holds"
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-unzip -q "$zip" -d "$folder"
-folder=$(echo "$folder"/combicalc-*-win64)
+unzipped=$(mktemp -d)
+trap 'rm -rf "$unzipped"' EXIT
+unzip -q "$zip" -d "$unzipped"
+folder=$(echo "$unzipped"/combicalc-*-win64)
 headers=$(x86_64-w64-mingw32-objdump -p "$folder/combicalc.exe")
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "combicalc.exe is not a GUI program"
 # Windows ignores the case of DLL names: compared in lower case.
