@@ -8,6 +8,9 @@
 
 namespace combicalc::metadata {
 
+// The context lupdate files these texts under: the namespace they stand in.
+inline constexpr const char* kContext = "combicalc::metadata";
+
 struct MetadataText {
     const char* key;
     const char* english;

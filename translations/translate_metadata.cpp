@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
         const QString english = QString::fromUtf8(text->english);
         out << QString(line).replace(placeholder, xml ? english.toHtmlEscaped() : english) << '\n';
         for (const Language& language : languages) {
-            const QString translated = language.translator->translate("combicalc::metadata", text->english);
+            const QString translated = language.translator->translate(combicalc::metadata::kContext, text->english);
             if (!translated.isEmpty()) out << localized(line, language.code, placeholder, translated, xml) << '\n';
         }
     }

@@ -2,9 +2,10 @@
 
 // Texts the user reads, in the user's language. Each English text is marked with
 // COMBICALC_TEXT in window_state/texts.h, which stands for the text itself and which Qt's
-// lupdate collects (see translations/); translated() gives it in the user's language once the window's layer has
-// installed a translation, and the English text until then. Patterns number their
-// arguments, %1 to %9, so that a translation may order them as its language needs.
+// lupdate collects (see translations/); translated() gives it in the user's language once
+// the window's layer has installed a translation, and the English text until then.
+// Patterns number their arguments, %1 to %9, so that a translation may order them as its
+// language needs.
 
 #include <initializer_list>
 #include <string>
