@@ -4,8 +4,6 @@
 #include <cmath>
 #include <functional>
 
-#include "compute/rounded_power.h"
-
 // Every result must be the same on every platform: a compiler that evaluates doubles with
 // more precision than a double (x87 code on 32-bit x86) would round products twice.
 #if FLT_EVAL_METHOD != 0
@@ -56,16 +54,6 @@ Wide guardedDiv(double a, double b, FaultFlags& flags) { return guarded(a, b, fl
 double narrow(Wide value, FaultFlags& flags) {
     if (value.beyondDoubleRange) flags.raise(Fault::Overflow);
     return value.value;
-}
-
-double power(double base, double exponent, FaultFlags& flags) {
-    const double result = roundedPower(base, exponent);
-    if (std::isnan(result) && !std::isnan(base) && !std::isnan(exponent)) {
-        flags.raise(Fault::InvalidOperation);
-    } else if (std::isinf(result) && std::isfinite(base) && std::isfinite(exponent)) {
-        flags.raise(base == 0 ? Fault::DivisionByZero : Fault::Overflow);
-    }
-    return result;
 }
 
 bool isPositive(double value) { return value > 0; }

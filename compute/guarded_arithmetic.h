@@ -48,11 +48,6 @@ Wide guardedDiv(double a, double b, FaultFlags& flags);
 // which the next test sees.
 double narrow(Wide value, FaultFlags& flags);
 
-// roundedPower, with no test of its own: a negative base with a fractional exponent raises
-// invalid operation, zero to a negative power division by zero, a result beyond the
-// double range overflow.
-double power(double base, double exponent, FaultFlags& flags);
-
 bool isPositive(double value);
 
 // Whether a countdown of y goes on: x - y, guarded and narrowed, is still below x. Unlike

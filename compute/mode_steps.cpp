@@ -1,6 +1,7 @@
 #include "compute/mode_steps.h"
 
 #include "compute/step_operations.h"
+#include "compute/two_outcomes_chance.h"
 
 namespace combicalc {
 
@@ -29,35 +30,28 @@ double enteredR(double currentY, const Pass& pass) { return currentY + (pass.cou
 
 // Answer <- C * ((z - w) / z)^(n - r) * (w / z)^r with C the count in Text3: of n trials
 // with z equally likely outcomes, w of them favourable, exactly r succeed. All texts are
-// fetched first; the intermediates then stay doubles, so a test here also sees an overflow
-// raised by narrowing an earlier intermediate. Only the result is written.
+// fetched first, in the order the formula reads them; a box fetched twice holds the same text
+// both times, so each is converted once, in the order its value is first needed. Only the
+// result is written.
 void writeTwoOutcomesAnswer(Fields& fields, const Pass& pass) {
-    const FetchedText z1 = fields.fetch(TextBox::z);
-    const FetchedText w1 = fields.fetch(TextBox::w);
-    const FetchedText z2 = fields.fetch(TextBox::z);
+    const FetchedText z = fields.fetch(TextBox::z);
+    const FetchedText w = fields.fetch(TextBox::w);
+    fields.fetch(TextBox::z);
     const FetchedText x = fields.fetch(TextBox::x);
     const FetchedText y = fields.fetch(TextBox::y);
-    const FetchedText w2 = fields.fetch(TextBox::w);
-    const FetchedText z3 = fields.fetch(TextBox::z);
-    const FetchedText yForR = fields.fetch(TextBox::y);
+    fields.fetch(TextBox::w);
+    fields.fetch(TextBox::z);
+    fields.fetch(TextBox::y);
     const FetchedText count = fields.fetch(TextBox::Text3);
-    FaultFlags& flags = fields.flags();
 
-    const double remainingX = fields.convert(x);
-    const double remainingY = fields.convert(y);
-    const double failures = narrow(guardedSub(remainingX, remainingY, flags), flags);  // n - r
-    const double outcomes = fields.convert(z1);
-    const double favourable = fields.convert(w1);
-    const double unfavourable = narrow(guardedSub(outcomes, favourable, flags), flags);
-    const double failureChance = narrow(guardedDiv(unfavourable, fields.convert(z2), flags), flags);
-    const double failureFactor = power(failureChance, failures, flags);
-    const double combinations = fields.convert(count);
-    const double partial = narrow(guardedMul(combinations, failureFactor, flags), flags);
-    const double successes = enteredR(fields.convert(yForR), pass);
-    const double successOutcomes = fields.convert(w2);
-    const double successChance = narrow(guardedDiv(successOutcomes, fields.convert(z3), flags), flags);
-    const double successFactor = power(successChance, successes, flags);
-    fields.writeNumber(TextBox::a, guardedMul(successFactor, partial, flags));
+    TwoOutcomesNumbers numbers{};
+    numbers.remainingX = fields.convert(x);
+    numbers.remainingY = fields.convert(y);
+    numbers.outcomes = fields.convert(z);
+    numbers.favourable = fields.convert(w);
+    numbers.combinations = fields.convert(count);
+    numbers.successes = enteredR(numbers.remainingY, pass);
+    fields.writeNumber(TextBox::a, {twoOutcomesChance(numbers, fields.flags())});
 }
 
 }  // namespace
@@ -88,6 +82,16 @@ void nCrStep(Fields& fields, Pass& pass) {
     if (accumulatePass(fields, pass, kCount)) return;
     storeQuotient(fields, TextBox::a, kCount);
     pass.finish();
+}
+
+bool answerLacksResult(Fields& fields, Mode mode) {
+    switch (mode) {
+        case Mode::Factorial: return isPositive(fields.readNumber(TextBox::x));
+        case Mode::nPr: return countdownGoesOn(fields);
+        case Mode::nCr:
+        case Mode::TwoOutcomes: return true;
+    }
+    return true;
 }
 
 void twoOutcomesStep(Fields& fields, Pass& pass) {

@@ -6,6 +6,7 @@
 
 #include "compute/fields.h"
 #include "compute/run.h"
+#include "window_state/mode.h"
 
 namespace combicalc {
 
@@ -17,5 +18,11 @@ void nPrStep(Fields& fields, Pass& pass);
 void nCrStep(Fields& fields, Pass& pass);
 // As nCr in Text1 and Text2, then Answer <- C(n, r) * ((z - w) / z)^(n - r) * (w / z)^r.
 void twoOutcomesStep(Fields& fields, Pass& pass);
+
+// Asked when the budget ran out before `mode`'s step ended its countdown: whether Answer lacks
+// this run's result. Factorial and nPr build their answer in Answer as they go, so it holds
+// the result where their countdown test would now end the countdown; nCr and 2 Outcomes write
+// Answer only in the finishing step, which has not run.
+bool answerLacksResult(Fields& fields, Mode mode);
 
 }  // namespace combicalc

@@ -37,8 +37,9 @@ void run(FieldStore& store, const Notation& notation) {
             lastMode = mode;
         }
     }
+    const bool unfinished = lastPassStepped && !pass.finished() && answerLacksResult(fields, lastMode);
     for (TextBox input : kInputBoxes) fields.setText(input, placeholderOf(input));
-    if (lastPassStepped && !pass.finished()) throw UnfinishedRun(lastMode, Pass::kBudget);
+    if (unfinished) throw UnfinishedRun(lastMode, Pass::kBudget);
 }
 
 }  // namespace combicalc

@@ -20,6 +20,10 @@ void multiplyInto(Fields& fields, Product product) {
     const FetchedText targetText = fields.fetch(product.target);
     const double multiplicand = fields.convert(targetText);
     const double multiplier = fields.convert(factorText);
+    if (std::isinf(multiplicand) && std::isfinite(multiplier)) {
+        if (multiplier == 0) return fields.writeNumber(product.target, {0});  // not 0 * Infinity, an invalid operation
+        if (std::fabs(multiplier) < 1) throw CountdownOverflow();
+    }
     fields.writeNumber(product.target, guardedMul(multiplier, multiplicand, fields.flags()));
 }
 
@@ -33,6 +37,7 @@ void storeQuotient(Fields& fields, TextBox target, Quotient quotient) {
     const FetchedText numeratorText = fields.fetch(quotient.numerator);
     const double dividend = fields.convert(numeratorText);
     const double divisor = fields.convert(denominatorText);
+    if (dividend == 0 && std::isinf(divisor)) return fields.writeNumber(target, {0});
     requireFinite(dividend);
     requireFinite(divisor);
     fields.writeNumber(target, guardedDiv(dividend, divisor, fields.flags()));
@@ -47,7 +52,9 @@ bool countdownGoesOn(Fields& fields) {
     fields.fetch(TextBox::x);
     const double minuend = fields.convert(x);
     const double subtrahend = fields.convert(y);
-    return countdownContinues(minuend, subtrahend, fields.flags());
+    if (countdownContinues(minuend, subtrahend, fields.flags())) return true;
+    if (isPositive(subtrahend)) throw CountdownStalled();
+    return false;
 }
 
 }  // namespace combicalc

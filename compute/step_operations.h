@@ -8,7 +8,10 @@
 
 namespace combicalc {
 
-// target <- factor * target: fetches factor, then target; converts target first.
+// target <- factor * target: fetches factor, then target; converts target first. The target
+// is a product of the countdown: read back as an infinity, it stands for a finite number too
+// large for a box, and a factor of exactly 0 makes it 0, one of magnitude 1 or more leaves it
+// beyond the range, and any other factor would need its true size: CountdownOverflow then.
 struct Product {
     TextBox target;
     TextBox factor;
@@ -26,10 +29,13 @@ struct Quotient {
 
 // target <- numerator / denominator, the two products of a countdown: fetches denominator,
 // then numerator; converts numerator first. A product that passed the largest double reads
-// back infinite, and its quotient would be a wrong number: CountdownOverflow instead.
+// back infinite, and its quotient would be a wrong number: CountdownOverflow instead, but
+// for 0 divided by such a product, which is 0 whatever its size.
 void storeQuotient(Fields& fields, TextBox target, Quotient quotient);
 
-// The countdown test x - y < x, with the texts fetched in the order x, y, x.
+// The countdown test x - y < x, with the texts fetched in the order x, y, x. Where it ends
+// the countdown while y is still above 0 (x - y rounded to x), the factors left cannot be
+// taken: CountdownStalled.
 bool countdownGoesOn(Fields& fields);
 
 }  // namespace combicalc

@@ -14,11 +14,22 @@ combicalc_program_packages=(
 combicalc_test_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev clang-format shellcheck
-  xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
+  python3-mpmath xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
   g++-aarch64-linux-gnu g++-i686-linux-gnu g++-mingw-w64-x86-64-posix qemu-user wine wine64 m4
   patch nsis unzip fonts-wine xclip
   dpkg-dev desktop-file-utils appstream lintian devscripts debootstrap
 )
+
+# A mirror caught mid-sync fails one index now and then ("File has unexpected size"); apt
+# then keeps the lists it had. Tried twice; where an index is still missing, the install
+# that follows says which package it cannot find.
+combicalc_update_package_lists() {
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq && return 0
+  sleep 10
+  "${sudo[@]}" apt-get update -qq || echo "apt-get update failed for some package lists; going on with those it has"
+}
 
 combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
   local missing=()
@@ -31,7 +42,7 @@ combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
   echo "Installing: ${missing[*]}"
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
+  combicalc_update_package_lists
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
@@ -59,7 +70,7 @@ combicalc_enable_cross_sources() {
     fi
     changed=1
   fi
-  [ "$changed" -eq 0 ] || "${sudo[@]}" apt-get update -qq
+  [ "$changed" -eq 0 ] || combicalc_update_package_lists
 }
 
 combicalc_build() {  # combicalc_build PRESET [cmake options...]

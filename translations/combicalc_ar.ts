@@ -83,6 +83,10 @@
         <translation>تجاوز السعة: تخطّى أحد نواتج العدّ التنازلي أكبر عدد يتسع له المربع (نحو 1.8E+308)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
     </message>
     <message>
+        <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
+        <translation>توقّف العدّ التنازلي: n كبير جدًا بالنسبة إلى r فلا يمكن أن يستمر العدّ التنازلي (يُقرَّب n − r إلى n)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
+    </message>
+    <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
         <translation>لم يكتمل التشغيل: يحتاج العدّ التنازلي لـ %1 إلى أكثر من %2 دورة، لذا لا يحتوي Answer على نتيجة لهذا التشغيل</translation>
     </message>

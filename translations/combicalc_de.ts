@@ -83,6 +83,10 @@
         <translation>Überlauf: ein Produkt des Herunterzählens hat die größte Zahl überschritten, die ein Feld fasst (etwa 1,8E+308), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
     </message>
     <message>
+        <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
+        <translation>Herunterzählen angehalten: n ist neben r zu groß, als dass das Herunterzählen weitergehen könnte (n − r wird auf n gerundet), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
+    </message>
+    <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
         <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer kein Ergebnis dieses Laufs</translation>
     </message>

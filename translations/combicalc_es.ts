@@ -83,6 +83,10 @@
         <translation>Desbordamiento: un producto de la cuenta atrás superó el mayor número que admite una casilla (unos 1,8E+308), así que este resultado no puede calcularse de este modo</translation>
     </message>
     <message>
+        <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
+        <translation>Cuenta atrás detenida: n es demasiado grande frente a r para que la cuenta atrás continúe (n − r se redondea a n), así que este resultado no puede calcularse de este modo</translation>
+    </message>
+    <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
         <translation>Ejecución sin terminar: la cuenta atrás de %1 necesita más de %2 pasadas, así que Answer no contiene ningún resultado de esta ejecución</translation>
     </message>

@@ -83,6 +83,10 @@
         <translation>Dépassement : un produit du décompte a dépassé le plus grand nombre qu’une case peut contenir (environ 1,8E+308), ce résultat ne peut donc pas être calculé ainsi</translation>
     </message>
     <message>
+        <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
+        <translation>Décompte arrêté : n est trop grand à côté de r pour que le décompte continue (n − r s’arrondit à n), ce résultat ne peut donc pas être calculé ainsi</translation>
+    </message>
+    <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
         <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer ne contient donc aucun résultat de cette exécution</translation>
     </message>

@@ -83,6 +83,10 @@
         <translation>Estouro: um produto da contagem regressiva passou do maior número que uma caixa comporta (cerca de 1,8E+308), então este resultado não pode ser calculado assim</translation>
     </message>
     <message>
+        <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
+        <translation>Contagem regressiva interrompida: n é grande demais em relação a r para a contagem continuar (n − r é arredondado para n), então este resultado não pode ser calculado assim</translation>
+    </message>
+    <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
         <translation>Execução não concluída: a contagem regressiva de %1 precisa de mais de %2 passagens, então Answer não contém resultado desta execução</translation>
     </message>

@@ -79,6 +79,8 @@ ArithmeticFault::ArithmeticFault(Fault fault) : RunError(translated(texts::kArit
 
 CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOverflow)) {}
 
+CountdownStalled::CountdownStalled() : RunError(translated(texts::kCountdownStalled)) {}
+
 // Factorial and nPr write their product into Answer on every pass; nCr and 2 Outcomes write
 // Answer only when their countdown ends.
 UnfinishedRun::UnfinishedRun(Mode mode, int passes)

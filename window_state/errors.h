@@ -45,6 +45,14 @@ public:
     CountdownOverflow();
 };
 
+// A countdown test failed while r was still above zero: n is so large beside r that n - r
+// rounds to n, so the countdown cannot take the factors that are left, and an answer from
+// the factors taken so far would be a wrong number.
+class CountdownStalled final : public RunError {
+public:
+    CountdownStalled();
+};
+
 // The `passes` of a run were used up before the countdown of `mode` ended.
 class UnfinishedRun final : public RunError {
 public:

@@ -22,6 +22,9 @@ inline constexpr const char* kOverflow = COMBICALC_TEXT("overflow");
 inline constexpr const char* kCountdownOverflow = COMBICALC_TEXT(
     "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be "
     "computed this way");
+inline constexpr const char* kCountdownStalled = COMBICALC_TEXT(
+    "Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be "
+    "computed this way");
 inline constexpr const char* kUnfinishedWithoutResult =
     COMBICALC_TEXT("Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run");
 inline constexpr const char* kUnfinishedWithProduct = COMBICALC_TEXT(

@@ -96,37 +96,6 @@ TEST(GuardedArithmetic, ReportsInvalidBeforeDivisionByZeroBeforeOverflow) {
     EXPECT_EQ(faultOf([&] { guardedDiv(0, 0, flags); }), Fault::InvalidOperation);
 }
 
-struct PowerCase {
-    const char* name;
-    double base;
-    double exponent;
-    double result;
-    std::optional<Fault> fault;
-};
-
-class Power : public ::testing::TestWithParam<PowerCase> {};
-
-// power has no test of its own: its flag shows at the next guarded test.
-TEST_P(Power, RaisesTheMatchingFlag) {
-    FaultFlags flags;
-    const double result = power(GetParam().base, GetParam().exponent, flags);
-    const double expected = GetParam().result;
-    EXPECT_TRUE(result == expected || (std::isnan(result) && std::isnan(expected))) << result;
-    EXPECT_EQ(faultOf([&] { guardedMul(1, 1, flags); }), GetParam().fault);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases,
-                         Power,
-                         ::testing::Values(PowerCase{"Ordinary", 0.5, 3, 0.125, std::nullopt},
-                                           PowerCase{"NegativeBaseWholeExponent", -0.5, 3, -0.125, std::nullopt},
-                                           PowerCase{"ZeroToZero", 0, 0, 1, std::nullopt},
-                                           PowerCase{"Underflow", 0.5, 5000, 0, std::nullopt},
-                                           PowerCase{"NegativeBaseFractionalExponent", -0.5, 2.5, kNaN, Fault::InvalidOperation},
-                                           PowerCase{"ZeroToNegativePower", 0, -2, kInf, Fault::DivisionByZero},
-                                           PowerCase{"Overflow", 10, 400, kInf, Fault::Overflow},
-                                           PowerCase{"InfinityIsExact", kInf, 2, kInf, std::nullopt}),
-                         [](const auto& row) { return std::string(row.param.name); });
-
 struct Countdown {
     const char* name;
     double x;

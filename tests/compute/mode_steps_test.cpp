@@ -58,6 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
                       Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
                       Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
+                      // The product passed the largest double before the last factor, 0.05, would
+                      // have brought it back: its size is lost.
+                      Result{"OverflowBroughtBack", F, "171.05", "", "", "", "countdown-overflow", "Infinity", 172},
+                      Result{"LastFactorOnTheLastPass", F, "1000", "", "", "", "ok", "Infinity", 1000},
                       Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
                       Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "unfinished", "Infinity", 1000}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -73,7 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
         Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
         Result{"BudgetRunsOut", P, "10", "2000", "", "", "unfinished", "0", 1000},
-        Result{"RLostBesideN", P, "1E20", "1", "", "", "ok", "1", 1},
+        Result{"RLostBesideN", P, "1E20", "1", "", "", "countdown-stalled", "1", 1},
+        Result{"RFractionLostBesideN", P, "1E12", "3.00001", "", "", "countdown-stalled", "9.99999999997E+35", 4},
+        Result{"ZeroFactorAfterOverflow", P, "171", "172", "", "", "ok", "0", 173},
+        Result{"OverflowBroughtBack", P, "171.001", "172", "", "", "countdown-overflow", "Infinity", 172},
+        Result{"LastFactorOnTheLastPass", P, "5", "1000", "", "", "ok", "0", 1000},
         // The largest double's text reads back finite, so
         // the countdown goes on to the budget.
         Result{"LargestDouble", P, "1.7976931348623157E+308", "1.7976931348623157E+308", "", "", "unfinished", "Infinity", 1000},
@@ -91,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"TypedZAndWIgnored", C, "6", "3", "abc", "", "ok", "20", 4},
                       Result{"NumeratorOverflows", C, "400", "200", "", "", "countdown-overflow", "Answer", 201},
                       Result{"OnlyNumeratorOverflows", C, "1000", "120", "", "", "countdown-overflow", "Answer", 121},
-                      Result{"BudgetRunsOut", C, "3", "1500", "", "", "unfinished", "Answer", 1000}),
+                      Result{"BudgetRunsOut", C, "3", "1500", "", "", "unfinished", "Answer", 1000},
+                      Result{"NoPassLeftToDivide", C, "1000", "1000", "", "", "unfinished", "Answer", 1000},
+                      Result{"RLostBesideN", C, "1E17", "5", "", "", "countdown-stalled", "Answer", 1},
+                      Result{"RLostPartWay", C, "1E16", "3", "", "", "countdown-stalled", "Answer", 3},
+                      Result{"ZeroOverOverflowedProduct", C, "200", "250", "", "", "ok", "0", 251}),
     [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,8 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"BadWFoundLast", T, "5", "2", "2", "", "conversion", "Answer", 3},
                       Result{"CountOverflows", T, "1000", "104", "2", "1", "countdown-overflow", "Answer", 105},
                       Result{"BudgetRunsOut", T, "2000", "1500", "2", "1", "unfinished", "Answer", 1000},
-                      Result{"IntermediateOverflows", T, "1E308", "-1E308", "2", "1", "arithmetic:overflow", "Answer", 1},
-                      Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "ok", "Infinity", 1}),
+                      Result{"IntermediatesBeyondTheDoubleRange", T, "1E308", "-1E308", "2", "1", "ok", "0", 1},
+                      Result{"OnlyTheResultOverflows", T, "-1030", "-30", "1", "0.5", "arithmetic:overflow", "Answer", 1},
+                      Result{"NegativeResultOverflows", T, "10", "5", "1", "1E40", "arithmetic:overflow", "Answer", 6},
+                      // Powers below the smallest double, times a count that brings them back.
+                      Result{"SmallPowerTimesCount", T, "3820", "67", "5", "1", "ok", "4.45849127462065E-266", 68},
+                      Result{"SmallPowersTimesCount", T, "609", "48", "4", "3", "ok", "9.74607542501458E-273", 49},
+                      // Exactly 7.14786101474176E-253: the 46 products of the count are each rounded to 15 digits.
+                      Result{"DenormalPowerTimesCount", T, "1957", "46", "152", "49", "ok", "7.14786101474266E-253", 47},
+                      Result{"ZeroCountAfterOverflow", T, "171", "172", "2", "1", "ok", "0", 173}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The texts a run leaves in the boxes after each of its passes, pass 1 first.

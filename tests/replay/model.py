@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """An independent model of whole runs, written from the algorithms alone, that generates a
 large table of cases and the outcomes it expects from them.
 
@@ -14,6 +14,8 @@ them:
 import math
 import os
 import re
+
+import mpmath
 
 NUMBER = re.compile(r"^ *[+-]?(?:Infinity|(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?) *$")
 PLACEHOLDERS = {"x": "Field 1", "y": "Field 2", "z": "Field 3", "w": "Field 4"}
@@ -36,6 +38,35 @@ def read_text(text):
     if len(text) > 1000 or not NUMBER.match(text):
         raise Failure("conversion")
     return float(text.strip())
+
+
+def round53(value):
+    """A number rounded to a double's 53 bits, with an exponent as wide as it needs."""
+    with mpmath.workprec(53):
+        return +value
+
+
+def c_pow(base, exponent):
+    """C's pow on such numbers, each result rounded to 53 bits: (result, flag or None)."""
+    whole = mpmath.isint(exponent)
+    odd = whole and not mpmath.isinf(exponent) and int(exponent) % 2 == 1
+    if exponent == 0 or base == 1:
+        return mpmath.mpf(1), None
+    if base == 0:
+        sign = -1 if odd and str(base).startswith("-") else 1
+        return (sign * mpmath.inf, "divbyzero") if exponent < 0 else (mpmath.mpf(0), None)
+    if mpmath.isinf(exponent):
+        if base == -1:
+            return mpmath.mpf(1), None
+        return (mpmath.inf if (abs(base) > 1) == (exponent > 0) else mpmath.mpf(0)), None
+    if base < 0 and not whole:
+        return mpmath.nan, "invalid"
+    sign = -1 if base < 0 and odd else 1
+    if mpmath.isinf(base):
+        return sign * (mpmath.inf if exponent > 0 else mpmath.mpf(0)), None
+    with mpmath.workprec(200):
+        magnitude = mpmath.power(abs(base), exponent)
+    return sign * round53(magnitude), None
 
 
 def require_finite(countdown_value):
@@ -94,27 +125,21 @@ class Run:
         """Guarded, then written: narrowed after the test, and the write clears the flags."""
         self.set(box, write_text(self.guarded(a, b, op)[0]))
 
-    def power(self, base, exponent):
-        try:
-            result = math.pow(base, exponent)
-        except ValueError:  # negative base, fractional exponent; or zero to a negative power
-            if base == 0:
-                self.flags.add("divbyzero")
-                return math.inf if exponent != math.floor(exponent) or exponent % 2 == 0 else math.copysign(math.inf, base)
-            self.flags.add("invalid")
-            return math.nan
-        except OverflowError:
-            self.flags.add("overflow")
-            return math.inf if base > 0 or exponent % 2 == 0 else -math.inf
-        return result
-
     def read(self, box):
         return read_text(self.get(box))
 
     def multiply_into(self, target, factor):
         tf, tt = self.get(factor), self.get(target)
         product = read_text(tt)
-        self.write(target, read_text(tf), product, "*")
+        multiplier = read_text(tf)
+        # An infinite product stands for a finite one too large for a box.
+        if math.isinf(product) and math.isfinite(multiplier):
+            if multiplier == 0:
+                self.set(target, "0")
+                return
+            if abs(multiplier) < 1:
+                raise Failure("countdown-overflow")
+        self.write(target, multiplier, product, "*")
 
     def count_down(self, box):
         self.write(box, self.read(box), 1.0, "-")
@@ -123,6 +148,9 @@ class Run:
         td, tn = self.get(denominator), self.get(numerator)
         dividend = read_text(tn)
         divisor = read_text(td)
+        if dividend == 0 and math.isinf(divisor):
+            self.set(target, "0")
+            return
         require_finite(dividend)
         require_finite(divisor)
         self.write(target, dividend, divisor, "/")
@@ -131,7 +159,11 @@ class Run:
         tx, ty, _ = self.get("x"), self.get("y"), self.get("x")
         x = read_text(tx)
         y = read_text(ty)
-        return self.op(x, y, "-") < x
+        if self.op(x, y, "-") < x:
+            return True
+        if y > 0:
+            raise Failure("countdown-stalled")
+        return False
 
     def accumulate(self, first, numerator, denominator):
         if first:
@@ -146,18 +178,60 @@ class Run:
         self.count_down("y")
         return True
 
+    def wide(self, a, b, op):
+        """An operation on 53-bit numbers of unbounded exponent, with IEEE's invalid and
+        division-by-zero flags, then the test."""
+        if op == "/" and b == 0 and a != 0 and not mpmath.isnan(a):
+            self.flags.add("divbyzero")
+            result = mpmath.inf if (a > 0) == (not str(b).startswith("-")) else -mpmath.inf
+        else:
+            with mpmath.workprec(53):
+                try:
+                    result = {"-": lambda: a - b, "*": lambda: a * b, "/": lambda: a / b}[op]()
+                except ZeroDivisionError:  # 0 / 0
+                    result = mpmath.nan
+            if mpmath.isnan(result):
+                self.flags.add("invalid")
+        self.test()
+        return result
+
+    def wide_pow(self, base, exponent):
+        result, flag = c_pow(base, exponent)
+        if flag:
+            self.flags.add(flag)
+        return result
+
     def two_outcomes_answer(self, counter):
+        """Every intermediate rounded to 53 bits with no limit on its exponent; the result
+        rounded to a double once, and one beyond the largest double an overflow."""
         t = {k: self.get(k) for k in ("z", "w", "x", "y", "Text3")}
-        d1 = self.op(read_text(t["x"]), read_text(t["y"]), "-")
-        z, w = read_text(t["z"]), read_text(t["w"])
-        d2 = self.op(z, w, "-")
-        q = self.op(d2, read_text(t["z"]), "/")
-        p1 = self.power(q, d1)
-        m = self.op(read_text(t["Text3"]), p1, "*")
-        e = read_text(t["y"]) + (counter - 1)
-        s = self.op(read_text(t["w"]), read_text(t["z"]), "/")
-        p2 = self.power(s, e)
-        self.write("a", p2, m, "*")
+        X, Y, Z, W, T = (mpmath.mpf(read_text(t[k])) for k in ("x", "y", "z", "w", "Text3"))
+        d1 = self.wide(X, Y, "-")
+        with mpmath.workprec(2000):
+            d1_exact = mpmath.isinf(d1) or d1 == X - Y
+        d2 = self.wide(Z, W, "-")
+        q = self.wide(d2, Z, "/")
+        p1 = self.wide_pow(q, d1)
+        m = mpmath.mpf(0) if mpmath.isinf(T) and p1 == 0 else self.wide(T, p1, "*")
+        self.test()
+        e = mpmath.mpf(read_text(t["y"]) + (counter - 1))
+        s = self.wide(W, Z, "/")
+        p2 = self.wide_pow(s, e)
+        result = self.wide(p2, m, "*")
+        if not d1_exact and any(mpmath.isfinite(v) and v != 0 and abs(mpmath.mag(v)) >= 2**30 for v in (p1, m, p2, result)):
+            # Beyond a binary exponent of 2^30 the last digits n - r lost in its rounding
+            # decide a result between 0 and the largest double: only those two are given.
+            with mpmath.workprec(2000):
+                slack = abs(mpmath.log(q, 2)) * 2 ** (mpmath.mag(d1) - 53)
+                log_result = mpmath.log(abs(result), 2) if result != 0 else -mpmath.inf
+            if log_result + slack < -1076:
+                result = mpmath.mpf(0)
+            else:
+                raise Failure("arithmetic:overflow")
+        value = float(result)
+        if math.isinf(value):
+            raise Failure("arithmetic:overflow")
+        self.set("a", write_text(value))
 
     def step(self, mode, counter):
         """One pass of the mode's step; True where it ended its countdown."""
@@ -202,10 +276,19 @@ def replay(option, texts):
                     if finished:
                         counter = 1000
             counter += 1
+        # Factorial and nPr hold their result where their test would now end the countdown.
+        if option in ("Option1", "Option2", "Option3", "Option4") and not finished:
+            if option == "Option1":
+                unfinished = run.read("x") > 0
+            elif option == "Option2":
+                unfinished = run.countdown_goes_on()
+            else:
+                unfinished = True
+        else:
+            unfinished = False
         for box, text in PLACEHOLDERS.items():
             run.set(box, text)
-        # A working mode whose countdown had not ended when the budget ran out.
-        kind = "unfinished" if option in ("Option1", "Option2", "Option3", "Option4") and not finished else "ok"
+        kind = "unfinished" if unfinished else "ok"
     except Failure as failure:
         kind = str(failure)
     return "\t".join([kind] + [run.texts[b] for b in BOXES])

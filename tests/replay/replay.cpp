@@ -43,6 +43,7 @@ std::optional<MemoryStore> parseCase(std::string_view line) {
 std::string kindOf(const RunError& error) {
     if (dynamic_cast<const ConversionError*>(&error)) return "conversion";
     if (dynamic_cast<const CountdownOverflow*>(&error)) return "countdown-overflow";
+    if (dynamic_cast<const CountdownStalled*>(&error)) return "countdown-stalled";
     if (dynamic_cast<const UnfinishedRun*>(&error)) return "unfinished";
     if (const auto* fault = dynamic_cast<const ArithmeticFault*>(&error)) {
         switch (fault->fault()) {

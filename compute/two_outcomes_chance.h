@@ -1,0 +1,36 @@
+#pragma once
+
+// The answer of 2 Outcomes from the numbers its finishing pass has read: the chance of exactly
+// r successes in n trials, each with z equally likely outcomes of which w are favourable.
+
+#include "compute/guarded_arithmetic.h"
+
+namespace combicalc {
+
+struct TwoOutcomesNumbers {
+    double remainingX;  // x and y where the countdown ended: their difference is n - r
+    double remainingY;
+    double outcomes;      // z
+    double favourable;    // w
+    double combinations;  // C(n, r), from Text3; an infinity where the quotient passed the largest double
+    double successes;     // r as entered
+};
+
+// combinations * ((z - w) / z)^(n - r) * (w / z)^r, each intermediate (n - r, z - w, the two
+// chances, the two powers, the two products) rounded to 53 bits as a double is, but with a
+// binary exponent range of +-(2^30 - 1), so that none of them underflows or overflows on the
+// way to an answer a double holds; the result is rounded to a double once. A result below
+// the smallest double is 0, its correct rounding. The powers are correctly rounded (MPFR),
+// so the result is the same on every platform.
+//
+// Faults are tested where the steps test them, each test seeing what was raised since the
+// last: after n - r, z - w and (z - w) / z; after the first product, which also sees the
+// first power's; after w / z; after the result, which also sees the second power's. An
+// invalid operation (0 / 0, Infinity - Infinity, 0 * Infinity, a negative chance to a
+// fractional power) is reported before a division by zero (by z = 0, or 0 to a negative
+// power), and that before an overflow: a result beyond the largest double, which no box
+// holds. Where even the wide range is left (powers beyond 2^+-(2^30), of exponents in the
+// millions), the result comes from the powers' logarithms instead, exact enough to round.
+double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags);
+
+}  // namespace combicalc

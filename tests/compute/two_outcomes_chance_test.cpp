@@ -1,0 +1,65 @@
+#include "compute/two_outcomes_chance.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "compute/number_text.h"
+
+namespace combicalc {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Chance {
+    const char* name;
+    TwoOutcomesNumbers numbers;
+    const char* result;  // the text Answer shows, or the fault reported
+};
+
+class TwoOutcomesChance : public ::testing::TestWithParam<Chance> {};
+
+TEST_P(TwoOutcomesChance, IsRoundedOnceOrReported) {
+    const Chance& row = GetParam();
+    FaultFlags flags;
+    std::string outcome;
+    try {
+        outcome = formatNumber(twoOutcomesChance(row.numbers, flags), ".");
+    } catch (const ArithmeticFault& fault) {
+        outcome = describe(fault.fault());
+    }
+    EXPECT_EQ(outcome, row.result);
+}
+
+// {x and y where the countdown ended, z, w, the count, r}
+INSTANTIATE_TEST_SUITE_P(
+    Cases,
+    TwoOutcomesChance,
+    ::testing::Values(Chance{"TwoOfFiveHeads", {3, 0, 2, 1, 10, 2}, "0.3125"},
+                      // 2^-1100 alone is below the smallest double; times the count it is not.
+                      Chance{"SmallPowerTimesLargeCount", {1100, 0, 2, 1, 1e300, 0}, "7.36215182902286E-32"},
+                      Chance{"SmallestDenormal", {1074, 0, 2, 1, 1, 0}, "4.94065645841247E-324"},
+                      Chance{"HalfTheSmallestDenormalTiesToZero", {1075, 0, 2, 1, 1, 0}, "0"},
+                      Chance{"ResultBeyondTheRange", {5, 0, 1, 1e40, 252, 5}, "overflow"},
+                      Chance{"InfinityIsNoAnswer", {1, 0, 1, -kInf, 1, 0}, "overflow"},
+                      Chance{"NegativeChanceToAWholePower", {3, 0, 2, 3, 1, 0}, "-0.125"},
+                      Chance{"NoFailureToZeroFailures", {0, 0, 2, 2, 1, 1}, "1"},
+                      Chance{"NegativeChanceToAFractionalPower", {1.5, 0, 2, 3, 1, 1}, "invalid operation"},
+                      Chance{"NoOutcomes", {3, 0, 0, 1, 10, 2}, "division by zero"},
+                      Chance{"NoOutcomesNoneFavourable", {3, 0, 0, 0, 10, 2}, "invalid operation"},
+                      Chance{"ZeroToANegativePower", {-1, 0, 2, 2, 1, 1}, "division by zero"},
+                      Chance{"ZeroCountTimesZeroToANegativePower", {-1, 0, 2, 2, 0, 1}, "invalid operation"},
+                      // Powers beyond 2^(2^30) and below 2^-(2^30), one from the failures, one from a negative r.
+                      Chance{"PowersLeaveTheWideRangeAndCancel", {5, -1e10, 2, 1, 1, -1e10}, "0.03125"},
+                      // n - r is 1E308 in 53 bits: the 5 that would leave 2^-5 is lost.
+                      Chance{"PowersCancelBeyondWhatNMinusRKeeps", {5, -1e308, 2, 1, 1, -1e308}, "overflow"},
+                      Chance{"PowersBeyondWhatNMinusRKeepsStillZero", {5, -1e308, -3, -2, 1, -1e308}, "0"},
+                      Chance{"PowerFarBelowTheWideRange", {1e19, 0, 2, 1, 1, 0}, "0"},
+                      Chance{"PowerFarAboveTheWideRange", {-1e19, 0, 2, 1, 1, 0}, "overflow"},
+                      Chance{"CountBeyondTheRangeTimesZero", {1, 0, 2, 2, kInf, 0}, "0"},
+                      Chance{"CountBeyondTheRange", {1, 0, 2, 1, kInf, 1}, "overflow"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace combicalc
