@@ -2,8 +2,12 @@
 // opens its one window.
 
 #include <QApplication>
+#include <QByteArray>
 #include <QIcon>
+#include <QImage>
 #include <QLocale>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 
 #include <cstdio>
@@ -14,6 +18,21 @@
 #include "qt_window/form1.h"
 #include "qt_window/locale_notation.h"
 #include "qt_window/translations.h"
+
+namespace {
+
+// The compiled-in pixels of each size, byte by byte R, G, B, A: no image decoder to load.
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        const QByteArray pixels = QResource(QString(":/icons/combicalc-%1.rgba").arg(size)).uncompressedData();
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888)));
+    }
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     const combicalc::DisplayChoice display = combicalc::displayChoice(argc, argv);
@@ -27,9 +46,7 @@ int main(int argc, char* argv[]) {
     // Installed, desktops take the icon from the .desktop file; the compiled-in one serves
     // before that (looking it up in the icon themes would cost a quarter of the start-up).
     QApplication::setDesktopFileName("combicalc");
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/combicalc-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(windowIcon());
     combicalc::installTranslations(QLocale(), ":/i18n");
 
     combicalc::Form1 window(QGuiApplication::primaryScreen()->logicalDotsPerInch(), combicalc::notationOf(QLocale()));

@@ -14,6 +14,10 @@ void translateThroughQt() {
 }
 
 void installTranslations(const QLocale& locale, const QString& folder) {
+    translateThroughQt();
+    // The C locale is the untranslated program: looking for its files would only probe the
+    // disk at every start.
+    if (locale.language() == QLocale::C) return;
     // Owned by the application, which outlives every text.
     auto* qtTexts = new QTranslator(QCoreApplication::instance());
     if (qtTexts->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -21,7 +25,6 @@ void installTranslations(const QLocale& locale, const QString& folder) {
     }
     auto* ownTexts = new QTranslator(QCoreApplication::instance());
     if (ownTexts->load(locale, "combicalc", "_", folder)) QCoreApplication::installTranslator(ownTexts);
-    translateThroughQt();
 }
 
 }  // namespace combicalc
