@@ -10,6 +10,14 @@ namespace {
 
 constexpr mpfr_prec_t kDoubleBits = 53;
 
+// Enough for any difference of two doubles exactly: their bits run from 2^1023 down to 2^-1074.
+constexpr mpfr_prec_t kExactDifferenceBits = 2112;
+
+// A chance raised to the power d carries its own rounding error |d| times into the power:
+// each chance keeps the bits of d's size beyond a double's, and these besides, so that the
+// power still comes out right to its last bit or so.
+constexpr mpfr_prec_t kGuardBits = 64;
+
 // MPFR's default exponent range, the same on every platform (its widest is not: it follows
 // the size of a long). A double's runs to 1024.
 constexpr mpfr_exp_t kWideMaxExponent = (mpfr_exp_t{1} << 30) - 1;
@@ -61,6 +69,12 @@ private:
     mpfr_t number_;
 };
 
+// The bits a chance needs to be raised to `exponent` without its rounding showing.
+mpfr_prec_t chanceBits(mpfr_srcptr exponent) {
+    const mpfr_exp_t size = mpfr_regular_p(exponent) != 0 ? mpfr_get_exp(exponent) : 0;
+    return kDoubleBits + kGuardBits + static_cast<mpfr_prec_t>(size > 0 ? size : 0);
+}
+
 // Performs one operation and raises its faults: a NaN (from numbers that are never NaN here)
 // is an invalid operation, an exact infinity from finite numbers (x / 0, 0 to a negative
 // power) a division by zero. Returns whether its result left the wide range, where MPFR has
@@ -74,7 +88,8 @@ bool perform(FaultFlags& flags, Operation operation) {
     return mpfr_overflow_p() != 0 || mpfr_underflow_p() != 0;
 }
 
-// Rounded to a double once, subnormals included; a result no double holds is an overflow.
+// Rounded to a double, once and correctly, subnormals included; a result no double holds is
+// an overflow.
 double toDouble(mpfr_srcptr value, FaultFlags& flags) {
     const double rounded = mpfr_get_d(value, MPFR_RNDN);
     if (std::isinf(rounded)) flags.raise(Fault::Overflow);
@@ -95,7 +110,6 @@ struct Intermediates {
     mpfr_srcptr combinations;
     mpfr_srcptr failureChance;
     mpfr_srcptr failures;
-    bool failuresExact;
     mpfr_srcptr failureFactor;
     bool failureFactorLeftRange;
     mpfr_srcptr successChance;
@@ -109,10 +123,6 @@ struct Intermediates {
 // input of Infinity) leaves its size unknown or beyond the range; otherwise it is
 // 2^(log2|C| + (n - r) log2|q| + r log2|s|) with the sign of the three factors. A power that
 // left the range comes from a finite nonzero chance other than +-1 to a finite exponent.
-//
-// Such exponents are huge, and n - r may have lost its last digits in rounding to 53 bits
-// (5 - -1E308 is 1E308): the logarithm is then known only to within what those digits are
-// worth, which decides 0 or beyond the range but not a number between, reported as overflow.
 double fromLogarithms(const Intermediates& numbers, FaultFlags& flags) {
     const auto exactly = [](mpfr_srcptr factor, bool leftRange, auto test) { return !leftRange && test(factor) != 0; };
     if (mpfr_zero_p(numbers.combinations) != 0 || exactly(numbers.failureFactor, numbers.failureFactorLeftRange, mpfr_zero_p) ||
@@ -129,22 +139,11 @@ double fromLogarithms(const Intermediates& numbers, FaultFlags& flags) {
     mpfr_log2(logarithm, logarithm, MPFR_RNDN);
     addLogarithm(logarithm, numbers.failureChance, numbers.failures);
     addLogarithm(logarithm, numbers.successChance, numbers.successes);
-    Number uncertainty(kLogarithmBits);  // what half a unit in the last place of n - r is worth
-    if (!numbers.failuresExact) {
-        mpfr_abs(uncertainty, numbers.failureChance, MPFR_RNDN);
-        mpfr_log2(uncertainty, uncertainty, MPFR_RNDU);
-        mpfr_abs(uncertainty, uncertainty, MPFR_RNDU);
-        mpfr_mul_2si(uncertainty, uncertainty, mpfr_get_exp(numbers.failures) - kDoubleBits, MPFR_RNDU);
-    }
-    Number lowest(kLogarithmBits);
-    Number highest(kLogarithmBits);
-    mpfr_sub(lowest, logarithm, uncertainty, MPFR_RNDD);
-    mpfr_add(highest, logarithm, uncertainty, MPFR_RNDU);
     const bool negative = ((mpfr_signbit(numbers.combinations) != 0) != (mpfr_signbit(numbers.failureFactor) != 0)) !=
                           (mpfr_signbit(numbers.successFactor) != 0);
-    if (mpfr_cmp_d(highest, kZeroBelowLogarithm) < 0) return negative ? -0.0 : 0.0;
+    if (mpfr_cmp_d(logarithm, kZeroBelowLogarithm) < 0) return negative ? -0.0 : 0.0;
     Number result;
-    if (mpfr_cmp_d(lowest, kInfinityAboveLogarithm) > 0 || !numbers.failuresExact) {
+    if (mpfr_cmp_d(logarithm, kInfinityAboveLogarithm) > 0) {
         mpfr_set_inf(result, 1);
     } else {
         mpfr_exp2(result, logarithm, MPFR_RNDN);
@@ -163,20 +162,18 @@ double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     Number favourable(numbers.favourable);
     Number combinations(numbers.combinations);
     Number successes(numbers.successes);
-    Number failures;
-    Number unfavourable;
-    Number failureChance;
+    Number failures(kExactDifferenceBits);
+    Number unfavourable(kExactDifferenceBits);
     Number failureFactor;
-    Number partial;
-    Number successChance;
+    Number partial(2 * kDoubleBits);  // exact
     Number successFactor;
-    Number result;
+    Number result(3 * kDoubleBits);  // exact, to be rounded once
 
-    int failuresRounding = 0;
-    perform(flags, [&] { failuresRounding = mpfr_sub(failures, remainingX, remainingY, MPFR_RNDN); });  // n - r
+    perform(flags, [&] { mpfr_sub(failures, remainingX, remainingY, MPFR_RNDN); });  // n - r
     flags.throwIfRaised();
     perform(flags, [&] { mpfr_sub(unfavourable, outcomes, favourable, MPFR_RNDN); });
     flags.throwIfRaised();
+    Number failureChance(chanceBits(failures));
     perform(flags, [&] { mpfr_div(failureChance, unfavourable, outcomes, MPFR_RNDN); });
     flags.throwIfRaised();
     const bool failureFactorLeftRange = perform(flags, [&] { mpfr_pow(failureFactor, failureChance, failures, MPFR_RNDN); });
@@ -186,6 +183,7 @@ double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     bool leftRange = failureFactorLeftRange || mpfr_inf_p(combinations) != 0;
     if (!leftRange) leftRange = perform(flags, [&] { mpfr_mul(partial, combinations, failureFactor, MPFR_RNDN); });
     flags.throwIfRaised();
+    Number successChance(chanceBits(successes));
     perform(flags, [&] { mpfr_div(successChance, favourable, outcomes, MPFR_RNDN); });
     flags.throwIfRaised();
     const bool successFactorLeftRange = perform(flags, [&] { mpfr_pow(successFactor, successChance, successes, MPFR_RNDN); });
@@ -196,7 +194,6 @@ double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     return fromLogarithms({.combinations = combinations,
                            .failureChance = failureChance,
                            .failures = failures,
-                           .failuresExact = failuresRounding == 0,
                            .failureFactor = failureFactor,
                            .failureFactorLeftRange = failureFactorLeftRange,
                            .successChance = successChance,

@@ -16,12 +16,14 @@ struct TwoOutcomesNumbers {
     double successes;     // r as entered
 };
 
-// combinations * ((z - w) / z)^(n - r) * (w / z)^r, each intermediate (n - r, z - w, the two
-// chances, the two powers, the two products) rounded to 53 bits as a double is, but with a
-// binary exponent range of +-(2^30 - 1), so that none of them underflows or overflows on the
-// way to an answer a double holds; the result is rounded to a double once. A result below
-// the smallest double is 0, its correct rounding. The powers are correctly rounded (MPFR),
-// so the result is the same on every platform.
+// combinations * ((z - w) / z)^(n - r) * (w / z)^r, worked out so that only the count's
+// 15 digits and four roundings to a double's 53 bits stand between it and the exact value:
+// n - r and z - w exact; each chance with as many more bits as its exponent is large, so
+// that a power of millions does not multiply the chance's rounding; the powers rounded to
+// 53 bits; the products exact; the result rounded to a double once. The binary exponent
+// range is +-(2^30 - 1), so that no power underflows or overflows on the way to an answer a
+// double holds; a result below the smallest double is 0, its correct rounding. MPFR rounds
+// the same on every platform, and so does the result.
 //
 // Faults are tested where the steps test them, each test seeing what was raised since the
 // last: after n - r, z - w and (z - w) / z; after the first product, which also sees the

@@ -52,9 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Chance{"ZeroCountTimesZeroToANegativePower", {-1, 0, 2, 2, 0, 1}, "invalid operation"},
                       // Powers beyond 2^(2^30) and below 2^-(2^30), one from the failures, one from a negative r.
                       Chance{"PowersLeaveTheWideRangeAndCancel", {5, -1e10, 2, 1, 1, -1e10}, "0.03125"},
-                      // n - r is 1E308 in 53 bits: the 5 that would leave 2^-5 is lost.
-                      Chance{"PowersCancelBeyondWhatNMinusRKeeps", {5, -1e308, 2, 1, 1, -1e308}, "overflow"},
-                      Chance{"PowersBeyondWhatNMinusRKeepsStillZero", {5, -1e308, -3, -2, 1, -1e308}, "0"},
+                      // n - r is 1E308 + 5, which 53 bits would round to 1E308, losing the 2^-5 left.
+                      Chance{"PowersCancelToTheLastDigitOfNMinusR", {5, -1e308, 2, 1, 1, -1e308}, "0.03125"},
+                      // Beyond 2^53, where the sign of -1 to the power n - r would be lost with it.
+                      Chance{"SignOfAnOddPowerBeyondDoubles", {9007199254740992, -1, 1, 2, 1, -1}, "-0.5"},
                       Chance{"PowerFarBelowTheWideRange", {1e19, 0, 2, 1, 1, 0}, "0"},
                       Chance{"PowerFarAboveTheWideRange", {-1e19, 0, 2, 1, 1, 0}, "overflow"},
                       Chance{"CountBeyondTheRangeTimesZero", {1, 0, 2, 2, kInf, 0}, "0"},

@@ -14,6 +14,7 @@ them:
 import math
 import os
 import re
+from fractions import Fraction
 
 import mpmath
 
@@ -64,9 +65,31 @@ def c_pow(base, exponent):
     sign = -1 if base < 0 and odd else 1
     if mpmath.isinf(base):
         return sign * (mpmath.inf if exponent > 0 else mpmath.mpf(0)), None
-    with mpmath.workprec(200):
+    with mpmath.workprec(200 + max(0, int(mpmath.mag(exponent)))):
         magnitude = mpmath.power(abs(base), exponent)
     return sign * round53(magnitude), None
+
+
+# Enough bits for any difference of two doubles, and for products of a few 53-bit numbers,
+# exactly.
+EXACT_BITS = 2200
+
+
+def chance_bits(exponent):
+    """A double's bits, 64 more, and the exponent's size: the power keeps its last bit."""
+    return 53 + 64 + (max(0, int(mpmath.mag(exponent))) if mpmath.isfinite(exponent) and exponent != 0 else 0)
+
+
+def to_double(value):
+    """Rounded to the nearest double once, denormals included."""
+    if mpmath.isinf(value) or value == 0:
+        return float(value)
+    if mpmath.mag(value) > 1100:
+        return math.copysign(math.inf, value)
+    if mpmath.mag(value) < -1100:
+        return math.copysign(0.0, value)
+    mantissa, exponent = value.man_exp  # the mantissa's size; the sign is the value's
+    return math.copysign(float(Fraction(mantissa) * Fraction(2) ** exponent), -1 if value < 0 else 1)
 
 
 def require_finite(countdown_value):
@@ -178,14 +201,14 @@ class Run:
         self.count_down("y")
         return True
 
-    def wide(self, a, b, op):
-        """An operation on 53-bit numbers of unbounded exponent, with IEEE's invalid and
+    def wide(self, a, b, op, bits):
+        """An operation rounded to `bits` with an unbounded exponent, with IEEE's invalid and
         division-by-zero flags, then the test."""
         if op == "/" and b == 0 and a != 0 and not mpmath.isnan(a):
             self.flags.add("divbyzero")
             result = mpmath.inf if (a > 0) == (not str(b).startswith("-")) else -mpmath.inf
         else:
-            with mpmath.workprec(53):
+            with mpmath.workprec(bits):
                 try:
                     result = {"-": lambda: a - b, "*": lambda: a * b, "/": lambda: a / b}[op]()
                 except ZeroDivisionError:  # 0 / 0
@@ -202,33 +225,22 @@ class Run:
         return result
 
     def two_outcomes_answer(self, counter):
-        """Every intermediate rounded to 53 bits with no limit on its exponent; the result
+        """n - r and z - w exact, each chance with the bits its power needs, the powers
+        rounded to 53 bits, the products exact, with no limit on any exponent; the result
         rounded to a double once, and one beyond the largest double an overflow."""
         t = {k: self.get(k) for k in ("z", "w", "x", "y", "Text3")}
         X, Y, Z, W, T = (mpmath.mpf(read_text(t[k])) for k in ("x", "y", "z", "w", "Text3"))
-        d1 = self.wide(X, Y, "-")
-        with mpmath.workprec(2000):
-            d1_exact = mpmath.isinf(d1) or d1 == X - Y
-        d2 = self.wide(Z, W, "-")
-        q = self.wide(d2, Z, "/")
+        d1 = self.wide(X, Y, "-", EXACT_BITS)
+        d2 = self.wide(Z, W, "-", EXACT_BITS)
+        q = self.wide(d2, Z, "/", chance_bits(d1))
         p1 = self.wide_pow(q, d1)
-        m = mpmath.mpf(0) if mpmath.isinf(T) and p1 == 0 else self.wide(T, p1, "*")
+        m = mpmath.mpf(0) if mpmath.isinf(T) and p1 == 0 else self.wide(T, p1, "*", EXACT_BITS)
         self.test()
         e = mpmath.mpf(read_text(t["y"]) + (counter - 1))
-        s = self.wide(W, Z, "/")
+        s = self.wide(W, Z, "/", chance_bits(e))
         p2 = self.wide_pow(s, e)
-        result = self.wide(p2, m, "*")
-        if not d1_exact and any(mpmath.isfinite(v) and v != 0 and abs(mpmath.mag(v)) >= 2**30 for v in (p1, m, p2, result)):
-            # Beyond a binary exponent of 2^30 the last digits n - r lost in its rounding
-            # decide a result between 0 and the largest double: only those two are given.
-            with mpmath.workprec(2000):
-                slack = abs(mpmath.log(q, 2)) * 2 ** (mpmath.mag(d1) - 53)
-                log_result = mpmath.log(abs(result), 2) if result != 0 else -mpmath.inf
-            if log_result + slack < -1076:
-                result = mpmath.mpf(0)
-            else:
-                raise Failure("arithmetic:overflow")
-        value = float(result)
+        result = self.wide(p2, m, "*", EXACT_BITS)
+        value = to_double(result)
         if math.isinf(value):
             raise Failure("arithmetic:overflow")
         self.set("a", write_text(value))

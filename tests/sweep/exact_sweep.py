@@ -107,31 +107,37 @@ def mp(value):
     return mpmath.mpf(str(value))
 
 
-def chance_bounds(n, r, z, w, count, x_end, y_end, passes):
+HALF_ULP = mpmath.mpf(2) ** -53
+
+
+def read(values):
+    """Every double a box's text may be read as: a number a double holds exactly, or one
+    within 2^-53 of it either way."""
+    return sorted({mp(v) * f for v in values for f in ((1,) if Decimal(float(v)) == v else (1 - HALF_ULP, 1 + HALF_ULP))})
+
+
+def chance_bounds(z, w, count, x_end, y_end, passes):
     """Bounds of the 2 Outcomes answer: count * ((z - w) / z)^(n - r) * (w / z)^r, every
-    operand within its bounds and each 53-bit step within 2^-52 of its exact value."""
-    with mpmath.workprec(300):
+    operand within its bounds: the numbers as read from their boxes (the count's, and x's and
+    y's where the countdown ended, whose difference is n - r), r as y plus the passes before
+    (a double sum), the chances and n - r exact, each power within 2^-51 of its value, and
+    the result rounded to a double."""
+    # Powers as large as n - r carry an error in their base that many times over: the work
+    # keeps that many more bits.
+    with mpmath.workprec(300 + max([int(mpmath.mag(mp(a))) for a in x_end + y_end if a != 0] + [0])):
         u = mpmath.mpf(2) ** -51
-        failures = [mp(a) - mp(b) for a in x_end for b in y_end]
-        successes = [mp(y_end[0]) + passes - 1, mp(y_end[1]) + passes - 1]
-        failure_chance, success_chance = (mp(z) - mp(w)) / mp(z), mp(w) / mp(z)
-        if (failure_chance < 0 and not all(mpmath.isint(f) for f in failures)) or (
-                success_chance < 0 and not all(mpmath.isint(s) for s in successes)):
+        failures = [a - b for a in read(x_end) for b in read(y_end)]
+        successes = [y * (1 + f) + passes - 1 for y in read(y_end) for f in (-u, u)]
+        chances = [((a - b) / a, b / a) for a in read([z]) for b in read([w])]
+        if any((q < 0 and not all(mpmath.isint(f) for f in failures)) or (p < 0 and not all(mpmath.isint(e) for e in successes))
+               for q, p in chances):
             return None  # a negative chance to a fractional power: an invalid operation
-        if (failure_chance == 0 and min(failures) <= 0) or (success_chance == 0 and min(successes) <= 0):
+        if any((q == 0 and min(failures) <= 0) or (p == 0 and min(successes) <= 0) for q, p in chances):
             return None  # zero to a power that is not positive
-        values = []
-        for c in (mp(count[0]), mp(count[1])):
-            for f in failures:
-                for s in successes:
-                    for q in (failure_chance * (1 - u), failure_chance * (1 + u)):
-                        for p in (success_chance * (1 - u), success_chance * (1 + u)):
-                            # A negative chance has a whole power, which nothing rounds.
-                            for d in (f,) if failure_chance < 0 else (f * (1 - u), f * (1 + u)):
-                                for e in (s,) if success_chance < 0 else (s * (1 - u), s * (1 + u)):
-                                    values.append(c * mpmath.power(q, d) * mpmath.power(p, e))
+        values = [c * mpmath.power(q, f) * mpmath.power(p, e)
+                  for c in read(count) for f in failures for e in successes for q, p in chances]
         low, high = min(values), max(values)
-        slack = 1 + 16 * u
+        slack = 1 + 4 * u  # the two powers, and more
         low = low / slack if low > 0 else low * slack
         high = high * slack if high > 0 else high / slack
         if not (mpmath.isfinite(low) and mpmath.isfinite(high)):
@@ -160,7 +166,7 @@ def expected(mode, n, r, z, w):
         return count
     if max(abs(count[0]), abs(count[1])) > DBL_MAX:
         return None
-    bounds = chance_bounds(n, r, z, w, count, x_end, y_end, passes)
+    bounds = chance_bounds(z, w, count, x_end, y_end, passes)
     if bounds is None:
         return None
     low, high = widen(*bounds)
@@ -237,11 +243,17 @@ def case(rng):
         r = clean(number(rng, rng.choice(["negative", "tiny", "huge"])))
     if mode != "Option4":
         return mode, [n, r, "", ""]
-    if rng.random() < 0.7:  # the ordinary chances of a die, a coin, a lottery
+    choice = rng.random()
+    if choice < 0.55:  # the ordinary chances of a die, a coin, a roulette wheel
         n = str(rng.randint(0, 5000))
         r = str(rng.randint(0, min(int(n), 999)))
         z = str(rng.choice([2, 6, 10, 37, 100, rng.randint(1, 10 ** rng.randint(1, 12))]))
         w = str(rng.randint(0, int(z)))
+    elif choice < 0.7:  # rare events over very many trials, as in a lottery
+        n = str(rng.randint(1, 10 ** rng.randint(6, 15)))
+        r = str(rng.randint(0, 60))
+        z = str(rng.randint(1, 10 ** rng.randint(6, 15)))
+        w = str(rng.randint(0, 20))
     else:
         z = clean(number(rng, rng.choice(KINDS)))
         w = clean(number(rng, rng.choice(KINDS)))
@@ -252,7 +264,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("replay")
     parser.add_argument("--seed", type=int, action="append")
-    parser.add_argument("--count", type=int, default=6000)
+    parser.add_argument("--count", type=int, default=15000)
     args = parser.parse_args()
     seeds = args.seed or [1, 2]
     failures = 0
