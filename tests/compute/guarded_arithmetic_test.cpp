@@ -12,7 +12,6 @@ namespace combicalc {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 std::optional<Fault> faultOf(const auto& operation) {
     try {
