@@ -2,13 +2,14 @@
 """An independent model of whole runs, written from the algorithms alone, that generates a
 large table of cases and the outcomes it expects from them.
 
-Python's floats are IEEE doubles and its '%.15G' is C's, so the model needs none of the
-program's code. It writes model_cases.tsv and model_cases.expected beside itself, and the
-runs whose texts hold a separator with ',' and '.' swapped as model_cases_comma.*, for a
-user whose decimal separator is the comma; the replay tests then check the program against
-them:
+Python's floats are IEEE doubles and its '%.15G' is C's, and mpmath (Debian's
+python3-mpmath) gives the 2 Outcomes answer's numbers of any precision and exponent, so the
+model needs none of the program's code. It writes model_cases.tsv and model_cases.expected
+beside itself, and the runs whose texts hold a separator with ',' and '.' swapped as
+model_cases_comma.*, for a user whose decimal separator is the comma; the replay tests then
+check the program against them:
 
-    python3 tests/replay/model.py
+    tests/replay/model.py
 """
 
 import math
