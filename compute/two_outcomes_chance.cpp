@@ -88,6 +88,14 @@ bool perform(FaultFlags& flags, Operation operation) {
     return mpfr_overflow_p() != 0 || mpfr_underflow_p() != 0;
 }
 
+// An operation at one of the steps' test points: performed, then every fault raised since the
+// last test reported.
+template <class Operation>
+void performTested(FaultFlags& flags, Operation operation) {
+    perform(flags, operation);
+    flags.throwIfRaised();
+}
+
 // Rounded to a double, once and correctly, subnormals included; a result no double holds is
 // an overflow.
 double toDouble(mpfr_srcptr value, FaultFlags& flags) {
@@ -169,13 +177,10 @@ double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     Number successFactor;
     Number result(3 * kDoubleBits);  // exact, to be rounded once
 
-    perform(flags, [&] { mpfr_sub(failures, remainingX, remainingY, MPFR_RNDN); });  // n - r
-    flags.throwIfRaised();
-    perform(flags, [&] { mpfr_sub(unfavourable, outcomes, favourable, MPFR_RNDN); });
-    flags.throwIfRaised();
+    performTested(flags, [&] { mpfr_sub(failures, remainingX, remainingY, MPFR_RNDN); });  // n - r
+    performTested(flags, [&] { mpfr_sub(unfavourable, outcomes, favourable, MPFR_RNDN); });
     Number failureChance(chanceBits(failures));
-    perform(flags, [&] { mpfr_div(failureChance, unfavourable, outcomes, MPFR_RNDN); });
-    flags.throwIfRaised();
+    performTested(flags, [&] { mpfr_div(failureChance, unfavourable, outcomes, MPFR_RNDN); });
     const bool failureFactorLeftRange = perform(flags, [&] { mpfr_pow(failureFactor, failureChance, failures, MPFR_RNDN); });
     // A power that left the range, like a count that passed the largest double, is no number
     // to multiply by: 0 times its stand-in infinity would be an invalid operation that the true
@@ -184,8 +189,7 @@ double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     if (!leftRange) leftRange = perform(flags, [&] { mpfr_mul(partial, combinations, failureFactor, MPFR_RNDN); });
     flags.throwIfRaised();
     Number successChance(chanceBits(successes));
-    perform(flags, [&] { mpfr_div(successChance, favourable, outcomes, MPFR_RNDN); });
-    flags.throwIfRaised();
+    performTested(flags, [&] { mpfr_div(successChance, favourable, outcomes, MPFR_RNDN); });
     const bool successFactorLeftRange = perform(flags, [&] { mpfr_pow(successFactor, successChance, successes, MPFR_RNDN); });
     leftRange = leftRange || successFactorLeftRange;
     if (!leftRange) leftRange = perform(flags, [&] { mpfr_mul(result, successFactor, partial, MPFR_RNDN); });
