@@ -5,7 +5,7 @@
 // box an error names and what was written before it, so they are part of the contract.
 
 #include "compute/fields.h"
-#include "compute/run.h"
+#include "compute/pass.h"
 #include "window_state/mode.h"
 
 namespace combicalc {
