@@ -94,6 +94,16 @@ bool answerLacksResult(Fields& fields, Mode mode) {
     return true;
 }
 
+bool answerHoldsPartialProduct(Mode mode) {
+    switch (mode) {
+        case Mode::Factorial:
+        case Mode::nPr: return true;
+        case Mode::nCr:
+        case Mode::TwoOutcomes: return false;
+    }
+    return false;
+}
+
 void twoOutcomesStep(Fields& fields, Pass& pass) {
     constexpr Quotient kCount{.numerator = TextBox::Text1, .denominator = TextBox::Text2};
     if (accumulatePass(fields, pass, kCount)) return;

@@ -25,4 +25,9 @@ void twoOutcomesStep(Fields& fields, Pass& pass);
 // Answer only in the finishing step, which has not run.
 bool answerLacksResult(Fields& fields, Mode mode);
 
+// Whether what a run whose budget ran out left in Answer is `mode`'s partial product:
+// Factorial and nPr write their product into Answer on every pass, nCr and 2 Outcomes write
+// Answer only in the finishing step.
+bool answerHoldsPartialProduct(Mode mode);
+
 }  // namespace combicalc

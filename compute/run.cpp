@@ -40,7 +40,7 @@ void run(FieldStore& store, const Notation& notation) {
     }
     const bool unfinished = lastPassStepped && !pass.finished() && answerLacksResult(fields, lastMode);
     for (TextBox input : kInputBoxes) fields.setText(input, placeholderOf(input));
-    if (unfinished) throw UnfinishedRun(lastMode, Pass::kBudget);
+    if (unfinished) throw UnfinishedRun(lastMode, Pass::kBudget, answerHoldsPartialProduct(lastMode));
 }
 
 }  // namespace combicalc

@@ -81,12 +81,9 @@ CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOv
 
 CountdownStalled::CountdownStalled() : RunError(translated(texts::kCountdownStalled)) {}
 
-// Factorial and nPr write their product into Answer on every pass; nCr and 2 Outcomes write
-// Answer only when their countdown ends.
-UnfinishedRun::UnfinishedRun(Mode mode, int passes)
-    : RunError(translated(
-          mode == Mode::Factorial || mode == Mode::nPr ? texts::kUnfinishedWithProduct : texts::kUnfinishedWithoutResult,
-          {rowOf(optionFor(mode)).initialText, std::to_string(passes)})) {}
+UnfinishedRun::UnfinishedRun(Mode mode, int passes, bool answerHoldsPartialProduct)
+    : RunError(translated(answerHoldsPartialProduct ? texts::kUnfinishedWithProduct : texts::kUnfinishedWithoutResult,
+                          {rowOf(optionFor(mode)).initialText, std::to_string(passes)})) {}
 
 ControlCallError::ControlCallError(std::string_view action) : RunError(translated(texts::kControlCallError, {action})) {}
 

@@ -53,10 +53,12 @@ public:
     CountdownStalled();
 };
 
-// The `passes` of a run were used up before the countdown of `mode` ended.
+// The `passes` of a run were used up before the countdown of `mode` ended. The report says
+// what Answer holds: the product after those passes where `answerHoldsPartialProduct`,
+// otherwise no result of this run.
 class UnfinishedRun final : public RunError {
 public:
-    UnfinishedRun(Mode mode, int passes);
+    UnfinishedRun(Mode mode, int passes, bool answerHoldsPartialProduct);
 };
 
 // A call on a control failed. `action` says what was attempted, e.g. "set the text of box x".

@@ -151,11 +151,12 @@ TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_STREQ(CountdownOverflow().what(),
                  "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this "
                  "result cannot be computed this way");
-    EXPECT_STREQ(UnfinishedRun(Mode::TwoOutcomes, 1000).what(),
-                 "Run not finished: the 2 Outcomes countdown needs more than 1000 passes, so Answer holds no result of this run");
-    EXPECT_STREQ(UnfinishedRun(Mode::nPr, 1000).what(),
-                 "Run not finished: the nPr countdown needs more than 1000 passes, so Answer holds the product after 1000 "
-                 "passes, not the result");
+    EXPECT_EQ(runWith(OptionButton::Option4, {{TextBox::x, "2000"}, {TextBox::y, "1500"}, {TextBox::z, "2"}, {TextBox::w, "1"}})
+                  .message,
+              "Run not finished: the 2 Outcomes countdown needs more than 1000 passes, so Answer holds no result of this run");
+    EXPECT_EQ(runWith(OptionButton::Option2, {{TextBox::x, "10"}, {TextBox::y, "2000"}}).message,
+              "Run not finished: the nPr countdown needs more than 1000 passes, so Answer holds the product after 1000 "
+              "passes, not the result");
 }
 
 TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {
