@@ -4,7 +4,7 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
-#include "qt_window/form1.h"
+#include "qt_window/object_names.h"
 #include "window_state/controls.h"
 
 namespace combicalc {
@@ -17,10 +17,8 @@ QAccessibleInterface* windowOrGroup(const QString& /*className*/, QObject* objec
     if (widget->isWindow() && widget->objectName() == QLatin1String(kWindowTitle.data(), kWindowTitle.size())) {
         return new QAccessibleWidget(widget, QAccessible::Window);
     }
-    if (widget->objectName() == QLatin1String(Form1::kModesGroupName))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
-    if (widget->objectName() == QLatin1String(Form1::kAnnouncerName))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (widget->objectName() == QLatin1String(kModesGroupName)) return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (widget->objectName() == QLatin1String(kAnnouncerName)) return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;  // Qt's own interface
 }
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
 #include "window_state/controls.h"
 #include "window_state/texts.h"
@@ -17,7 +18,7 @@ class ErrorBox final : public QMessageBox {
 public:
     ErrorBox(QWidget* window, const QString& message)
         : QMessageBox(QMessageBox::Critical, toQString(kWindowTitle), message, QMessageBox::Ok, window) {
-        setObjectName("errorReport");
+        setObjectName(kErrorReportName);
         setLayoutDirection(QGuiApplication::layoutDirection());  // the user's, not the window's
         setAccessibleName(toQString(translated(texts::kErrorReport)));
     }

@@ -17,6 +17,7 @@
 #include "qt_window/caption_fit.h"
 #include "qt_window/error_report.h"
 #include "qt_window/focus_ring.h"
+#include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
 #include "qt_window/twips.h"
 #include "window_state/box_words.h"

@@ -27,10 +27,6 @@ public:
     // cursor blink. It is a line edit's usual limit (Qt's default): far more than any number
     // (kMaxNumberTextLength), and a cut text is still reported with its length.
     static constexpr int kMaxBoxTextLength = 32767;
-    // The object name of the panel that groups the option buttons.
-    static constexpr const char* kModesGroupName = "modes";
-    // The object name of the notification that tells a screen reader what a run left.
-    static constexpr const char* kAnnouncerName = "announcer";
 
     // `logicalDpi` (the screen's) and the application font's growth (see fontGrowth) size
     // the twip layout; `notation` is the user's, for the numbers a run writes.

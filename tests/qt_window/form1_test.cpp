@@ -15,6 +15,7 @@
 
 #include "qt_window/form1.h"
 #include "qt_window/locale_notation.h"
+#include "qt_window/object_names.h"
 #include "qt_window/translations.h"
 #include "qt_window/twips.h"
 #include "tests/qt_window/modal_watch.h"
@@ -382,7 +383,7 @@ private:
     QPushButton* start() const { return qobject_cast<QPushButton*>(byName("START")); }
     // What a screen reader is told after a run, by the notification shown then.
     QString announcement() const {
-        const auto* announcer = window_->findChild<QWidget*>(Form1::kAnnouncerName);
+        const auto* announcer = window_->findChild<QWidget*>(kAnnouncerName);
         return announcer->isVisible() ? announcer->accessibleName() : QString();
     }
 
