@@ -4,7 +4,7 @@
 #include <array>
 
 #include "compute/number_text.h"
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 
 namespace combicalc {
 

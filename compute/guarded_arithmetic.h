@@ -12,7 +12,7 @@
 // also sees an overflow raised by narrowing an earlier intermediate. The computation clears
 // the flags after every call on a control.
 
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 
 namespace combicalc {
 

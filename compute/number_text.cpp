@@ -8,7 +8,7 @@
 
 #include <fast_float/fast_float.h>
 
-#include "window_state/unicode_text.h"
+#include "user_texts/unicode_text.h"
 
 namespace combicalc {
 

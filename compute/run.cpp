@@ -3,7 +3,7 @@
 #include "compute/fields.h"
 #include "compute/mode_steps.h"
 #include "compute/pass.h"
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 #include "window_state/mode.h"
 
 namespace combicalc {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 
 namespace combicalc {
 

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "compute/run.h"
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 #include "window_state/memory_store.h"
 
 using namespace combicalc;

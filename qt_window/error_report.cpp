@@ -7,8 +7,8 @@
 
 #include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
+#include "user_texts/texts.h"
 #include "window_state/controls.h"
-#include "window_state/texts.h"
 
 namespace combicalc {
 

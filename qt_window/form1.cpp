@@ -20,9 +20,9 @@
 #include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
 #include "qt_window/twips.h"
-#include "window_state/box_words.h"
+#include "user_texts/box_words.h"
+#include "user_texts/texts.h"
 #include "window_state/mode_selection.h"
-#include "window_state/texts.h"
 
 namespace combicalc {
 

@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "window_state/translation.h"
+#include "user_texts/translation.h"
 
 namespace combicalc {
 

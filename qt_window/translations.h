@@ -5,7 +5,7 @@
 
 namespace combicalc {
 
-// Makes every text of window_state/texts.h follow the application's installed translators.
+// Makes every text of user_texts/texts.h follow the application's installed translators.
 void translateThroughQt();
 
 // Speaks the user's language where it can: Qt's own translations for its dialogs and menus

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes window_state/unicode_digits.h: the first code point (the zero) of every run of ten
+"""Writes user_texts/unicode_digits.h: the first code point (the zero) of every run of ten
 Unicode decimal digits (general category Nd), from Python's Unicode database.
 
 Run from the repository root: scripts/unicode_digits.py
@@ -23,6 +23,6 @@ lines = [
 ]
 lines += [f"    0x{z:05X}," for z in zeros]
 lines += ["};", "", "}  // namespace combicalc::unicode_digits", ""]
-with open("window_state/unicode_digits.h", "w") as out:
+with open("user_texts/unicode_digits.h", "w") as out:
     out.write("\n".join(lines))
-subprocess.run(["clang-format", "-i", "window_state/unicode_digits.h"], check=True)  # in the project's style
+subprocess.run(["clang-format", "-i", "user_texts/unicode_digits.h"], check=True)  # in the project's style

@@ -1,10 +1,10 @@
 #pragma once
 
 // The texts of the desktop entry and the AppStream metadata, in English, marked for
-// translation like the window's (window_state/translation.h). The templates beside this
+// translation like the window's (user_texts/translation.h). The templates beside this
 // file name each by its key, as @KEY@.
 
-#include "window_state/translation.h"
+#include "user_texts/translation.h"
 
 namespace combicalc::metadata {
 

@@ -4,7 +4,7 @@
 // window. Each names its control directly; there is no lookup by name.
 //
 // Any call may fail on a real window; an implementation reports that by throwing
-// ControlCallError.
+// ControlCallError (user_texts/errors.h).
 
 #include <string>
 #include <string_view>

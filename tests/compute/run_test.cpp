@@ -9,7 +9,7 @@
 
 #include "tests/support/run_case.h"
 #include "tests/support/store_decorators.h"
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 
 namespace combicalc {
 namespace {

@@ -26,7 +26,7 @@
 #include "qt_window/qt_text.h"
 #include "tests/qt_window/modal_watch.h"
 #include "tests/qt_window/window_driver.h"
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 #include "window_state/memory_store.h"
 #include "window_state/mode.h"
 

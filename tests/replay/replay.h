@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 #include "window_state/memory_store.h"
 
 namespace combicalc::replay {

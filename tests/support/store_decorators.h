@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 #include "window_state/field_store.h"
 
 namespace combicalc::test_support {

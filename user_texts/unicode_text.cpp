@@ -1,4 +1,4 @@
-#include "window_state/unicode_text.h"
+#include "user_texts/unicode_text.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <utility>
 
-#include "window_state/unicode_digits.h"
+#include "user_texts/unicode_digits.h"
 
 namespace combicalc {
 

@@ -1,12 +1,12 @@
-#include "window_state/errors.h"
+#include "user_texts/errors.h"
 
 #include <cstddef>
 #include <cstdio>
 
-#include "window_state/box_words.h"
-#include "window_state/texts.h"
-#include "window_state/translation.h"
-#include "window_state/unicode_text.h"
+#include "user_texts/box_words.h"
+#include "user_texts/texts.h"
+#include "user_texts/translation.h"
+#include "user_texts/unicode_text.h"
 
 namespace combicalc {
 

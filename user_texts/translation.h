@@ -1,7 +1,7 @@
 #pragma once
 
 // Texts the user reads, in the user's language. Each English text is marked with
-// COMBICALC_TEXT in window_state/texts.h, which stands for the text itself and which Qt's
+// COMBICALC_TEXT in user_texts/texts.h, which stands for the text itself and which Qt's
 // lupdate collects (see translations/); translated() gives it in the user's language once
 // the window's layer has installed a translation, and the English text until then.
 // Patterns number their arguments, %1 to %9, so that a translation may order them as its

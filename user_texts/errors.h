@@ -2,7 +2,7 @@
 
 // The ways a handler can fail. Each ends the running handler at once; the window
 // reports the message to the user. Messages are composed here and nowhere else, from the
-// texts of window_state/texts.h, in the user's language.
+// texts of user_texts/texts.h, in the user's language.
 
 #include <stdexcept>
 #include <string>

@@ -2,10 +2,10 @@
 
 // Every text the program composes for its user, in English, in one place: the reports, the
 // words for the boxes, and what a screen reader is told. Each is marked for translation
-// (window_state/translation.h) and read through translated(); %1, %2 ... are its arguments.
+// (user_texts/translation.h) and read through translated(); %1, %2 ... are its arguments.
 // The controls' own captions and texts are the window's data, never translated.
 
-#include "window_state/translation.h"
+#include "user_texts/translation.h"
 
 namespace combicalc::texts {
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "user_texts/texts.h"
 #include "window_state/controls.h"
-#include "window_state/texts.h"
 
 namespace combicalc {
 

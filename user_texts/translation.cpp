@@ -1,4 +1,4 @@
-#include "window_state/translation.h"
+#include "user_texts/translation.h"
 
 #include <cstddef>
 
