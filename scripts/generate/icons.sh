@@ -4,7 +4,7 @@
 # combicalc.ico) and the raw pixels of the window icon from them. Needs imagemagick with SVG
 # support.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../..
 for size in 16 22 24 32 48 64 128 256; do
   convert -background none -density $((96 * size / 64)) app/combicalc.svg -resize "${size}x${size}" \
     "PNG32:app/icons/combicalc-$size.png"
