@@ -8,11 +8,19 @@ cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
 combicalc_install program debian
 
-deb=$(scripts/checks/reproducible_package.sh build-package)
+echo "== two builds of the package, the second under umask 002"
+deb=$( (umask 022 && scripts/build_deb.sh build-package/one))
+other=$( (umask 002 && scripts/build_deb.sh build-package/two))
+if ! cmp -s "$deb" "$other"; then
+  diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$other") >&2 || true
+  fail "the two builds of the package differ: $deb and $other (diffoscope tells where)"
+fi
+echo "identical: $(sha256sum "$deb" | cut -d' ' -f1) $deb"
+
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
-scripts/checks/hardening.sh "$unpacked/usr/bin/combicalc" build-package/one/build-app
+scripts/checks/hardening.sh "$unpacked/usr/bin/combicalc" build-package/one/combicalc/obj-*
 desktop-file-validate "$unpacked/usr/share/applications/combicalc.desktop"
 
 appstream=$(appstreamcli validate --no-net --explain "$unpacked/usr/share/metainfo/combicalc.metainfo.xml" 2>&1) || true
