@@ -1,4 +1,4 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034
 # Sourced by ./run and the stages of ./test: installs the Debian packages a stage needs, only
 # when one is missing, so that a machine already set up starts building at once. Each stage
 # installs its own group and changes nothing else on the machine; only the stages that need
@@ -6,38 +6,21 @@
 # shellcheck source=scripts/lib/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# What building and opening the program needs.
-# shellcheck disable=SC2034 # the groups are read by name
-combicalc_packages_program=(
-  g++ cmake ninja-build
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core libfast-float-dev libmpfr-dev
-)
-# The release build's unit, replay and window tests and benchmarks, and the format checks.
-# shellcheck disable=SC2034
+# The groups of packages, by what needs them (read by name: combicalc_install GROUP).
+combicalc_packages_program=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  fonts-dejavu-core libfast-float-dev libmpfr-dev)
+# The release build's unit, replay and window tests, benchmarks and format checks; then its
+# checks on a real X server, with a screen reader, and against exact mathematics.
 combicalc_packages_quick=(libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev clang-format shellcheck)
-# Its checks on a real X server, with a screen reader, and against exact mathematics.
-# shellcheck disable=SC2034
-combicalc_packages_release=(
-  python3-mpmath xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca speech-dispatcher openbox xdotool
-)
-# shellcheck disable=SC2034
+combicalc_packages_release=(python3-mpmath xvfb x11-utils qt6-wayland python3-pyatspi at-spi2-core dbus orca
+  speech-dispatcher openbox xdotool)
 combicalc_packages_sanitize=(clang libclang-rt-dev)
-# The core for other platforms: their compilers, emulators and standard libraries; MPFR for
-# ARM and 32-bit x86 comes from Debian's multiarch packages.
-# shellcheck disable=SC2034
-combicalc_packages_cross=(
-  clang libc++-dev libc++abi-dev g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user libmpfr-dev:arm64 libmpfr-dev:i386
-)
-# The program for Windows, with Qt, GMP and MPFR built from Debian's sources (scripts/deps/),
-# tested and installed under wine on a private X server.
-# shellcheck disable=SC2034
-combicalc_packages_windows=(
-  g++-mingw-w64-x86-64-posix wine wine64 m4 patch dpkg-dev nsis unzip fonts-wine xclip xvfb openbox xdotool
-)
-# shellcheck disable=SC2034
-combicalc_packages_debian=(
-  dpkg-dev debhelper desktop-file-utils appstream lintian devscripts debootstrap xvfb x11-utils
-)
+# MPFR for ARM and 32-bit x86 from Debian's multiarch packages; for Windows from its sources.
+combicalc_packages_cross=(clang libc++-dev libc++abi-dev g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
+  libmpfr-dev:arm64 libmpfr-dev:i386)
+combicalc_packages_windows=(g++-mingw-w64-x86-64-posix wine wine64 m4 patch dpkg-dev nsis unzip fonts-wine xclip xvfb
+  openbox xdotool)
+combicalc_packages_debian=(dpkg-dev debhelper desktop-file-utils appstream lintian devscripts debootstrap xvfb x11-utils)
 
 combicalc_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
