@@ -1,4 +1,4 @@
-// combicalc: a calculator for combinatorics exercises. It takes no arguments of its own and
+// The program: it takes no arguments of its own (only those every Qt program takes) and
 // opens its one window.
 
 #include <QApplication>
@@ -24,7 +24,7 @@ namespace {
 // The compiled-in pixels of each size, byte by byte R, G, B, A: no image decoder to load.
 QIcon windowIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
+    for (const int size : {COMBICALC_WINDOW_ICON_SIZES}) {
         const QByteArray pixels = QResource(QString(":/icons/combicalc-%1.rgba").arg(size)).uncompressedData();
         icon.addPixmap(
             QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888)));

@@ -6,7 +6,7 @@
 #   bench/startup_and_memory.sh [ROUNDS]      (after ./test has built build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/xvfb.sh
+source scripts/lib/xvfb.sh
 rounds=${1:-21}
 combicalc_start_xvfb
 unset QT_QPA_PLATFORM

@@ -1,9 +1,9 @@
 # Built as a distribution builds what it ships: stack protector, fortified C library calls,
-# format checks, position-independent code, read-only relocations bound at start-up, and
-# beyond Debian 12's defaults stack-clash protection and, on x86, control-flow protection.
-# Where dpkg-buildflags exists its flags are taken, as a Debian build would; elsewhere the
-# same flags are set here. They stand first on every command line, so that a packager's own
-# CXXFLAGS and LDFLAGS, which CMake puts after them, win.
+# format checks, position-independent code, read-only relocations bound at start-up (what
+# dpkg-buildflags gives a Debian package, which debian/rules asks for too), and beyond Debian
+# 12's defaults stack-clash protection and, on x86, control-flow protection. They stand first
+# on every command line, so that a packager's own CXXFLAGS and LDFLAGS, which CMake puts
+# after them, win.
 #
 # Linux only, and not for debugging: the sanitizer and debug builds check the code instead
 # (fortified calls need optimisation), and Windows and macOS toolchains have hardening of
@@ -18,26 +18,9 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 include(CheckPIESupported)
 check_pie_supported()
 
-find_program(DPKG_BUILDFLAGS dpkg-buildflags)
-if(DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING)
-  set(hardening_compile_flags "")
-  foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${DPKG_BUILDFLAGS} --get ${kind}
-                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
-                    COMMAND_ERROR_IS_FATAL ANY)
-    # Debug information and the optimisation level are the build type's to choose.
-    string(REGEX REPLACE "(^| )-(g|O[0-9s]?)( |$)" " " flags "${flags}")
-    if(kind STREQUAL "LDFLAGS")
-      set(hardening_link_flags "${flags}")
-    else()
-      string(APPEND hardening_compile_flags " ${flags}")
-    endif()
-  endforeach()
-else()
-  # A compiler that defines _FORTIFY_SOURCE itself (Ubuntu's) would warn of a redefinition.
-  set(hardening_compile_flags "-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Wformat -Werror=format-security")
-  set(hardening_link_flags "-Wl,-z,relro -Wl,-z,now")
-endif()
+# A compiler that defines _FORTIFY_SOURCE itself (Ubuntu's) would warn of a redefinition.
+set(hardening_compile_flags "-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Wformat -Werror=format-security")
+set(hardening_link_flags "-Wl,-z,relro -Wl,-z,now")
 
 include(CheckCXXCompilerFlag)
 set(next_release_flags -fstack-clash-protection)

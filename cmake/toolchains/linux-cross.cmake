@@ -7,7 +7,15 @@ set(CMAKE_C_COMPILER ${COMBICALC_CROSS_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${COMBICALC_CROSS_TRIPLE}-g++)
 set(CMAKE_FIND_ROOT_PATH /usr/${COMBICALC_CROSS_TRIPLE})
 set(CMAKE_CROSSCOMPILING_EMULATOR ${COMBICALC_CROSS_EMULATOR} -L /usr/${COMBICALC_CROSS_TRIPLE})
-include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
+# Libraries and headers are found only under the target's root; GoogleTest is built from
+# Debian's source package for the target, and fast_float comes from the build machine.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(COMBICALC_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources, built for the target")
+set(COMBICALC_GUI OFF CACHE BOOL "" FORCE)
+include(${CMAKE_CURRENT_LIST_DIR}/host-fast-float.cmake)
 
 set(multiarch_lib /usr/lib/${COMBICALC_CROSS_MULTIARCH})
 set(MPFR_LIBRARY ${multiarch_lib}/libmpfr.a CACHE FILEPATH "MPFR for the target")

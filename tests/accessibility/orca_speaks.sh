@@ -9,8 +9,8 @@
 set -euo pipefail
 exe=$(realpath "$1")
 here=$(dirname "$0")
-# shellcheck source=scripts/xvfb.sh
-source "$here/../../scripts/xvfb.sh"
+# shellcheck source=scripts/lib/xvfb.sh
+source "$here/../../scripts/lib/xvfb.sh"
 combicalc_start_xvfb
 work=$combicalc_xvfb_dir
 unset QT_QPA_PLATFORM

@@ -11,36 +11,11 @@ step, if any step cannot be done.
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-TIMEOUT = 15
-
-
-def fail(step):
-    print(f"FAIL: {step}", file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(step, find):
-    """The first non-None result of find() within the time allowed."""
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        try:
-            found = find()
-        except Exception:  # the bus or the object may not be ready yet
-            found = None
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    fail(step)
-
-
-def descendant(root, name, role=None):
-    return pyatspi.findDescendant(
-        root, lambda node: node is not None and node.name == name and (role is None or node.getRole() == role)
-    )
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../scripts/lib"))
+from atspi import descendant, fail, find_program, wait_for  # noqa: E402
 
 
 def do_action(node, wanted, step):
@@ -76,8 +51,7 @@ def main():
 
 
 def walk():
-    desktop = pyatspi.Registry.getDesktop(0)
-    app = wait_for("find the application", lambda: next((a for a in desktop if a is not None and a.name == "combicalc"), None))
+    app = find_program()
     window = wait_for("find the window Form1", lambda: descendant(app, "Form1"))
     # A top-level window with a title is a frame in AT-SPI's terms.
     if window.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW):

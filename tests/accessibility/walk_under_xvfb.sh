@@ -4,7 +4,7 @@
 set -euo pipefail
 exe=$1
 here=$(dirname "$0")
-# shellcheck source=scripts/xvfb.sh
-source "$here/../../scripts/xvfb.sh"
+# shellcheck source=scripts/lib/xvfb.sh
+source "$here/../../scripts/lib/xvfb.sh"
 combicalc_start_xvfb
 dbus-run-session -- /usr/bin/python3 "$here/walk.py" "$exe"

@@ -5,8 +5,8 @@
 set -euo pipefail
 exe=$1
 unset QT_QPA_PLATFORM
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 # Each start that cannot open a window: exit status 2 and one line naming what is missing
 # or what it tried.
@@ -34,8 +34,6 @@ expect_one_line 'could not open a Wayland display for the platform "wayland" (QT
 expect_one_line 'the Wayland display "wayland-9" (WAYLAND_DISPLAY): its socket lies in XDG_RUNTIME_DIR, which is unset' \
   -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-9
 
-# shellcheck source=scripts/xvfb.sh
-source "$(dirname "$0")/../../scripts/xvfb.sh"
 combicalc_start_xvfb || fail "Xvfb did not start"
 work=$combicalc_xvfb_dir
 # Qt's own option names the platform even where the display is fine.
@@ -44,12 +42,5 @@ expect_one_line 'could not open its window with the platform "bogus" (-platform)
 "$exe" 2>"$work/stderr" &
 app=$!
 combicalc_stop_on_exit "$app"
-geometry=""
-for _ in $(seq 150); do
-  kill -0 "$app" 2>/dev/null || fail "combicalc exited early: $(cat "$work/stderr")"
-  geometry=$(xwininfo -name Form1 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} /Map State: IsViewable/ {v=1} END {if (v) print w "x" h}') || true
-  [ -n "$geometry" ] && break
-  sleep 0.1
-done
-[ -n "$geometry" ] || fail "no Form1 window was mapped within 15 s"
+geometry=$(combicalc_wait_for_window Form1 "$app" "$work/stderr") || fail "Form1 did not map"
 echo "Form1 mapped at $geometry"

@@ -7,14 +7,15 @@
 # - Stack clash protection: its probes stand only in functions whose frame passes a page,
 #   which the program has none of; so the check is that every compilation had the flag.
 #
-#   scripts/hardening_check.sh BINARY BUILD-DIR
+#   scripts/checks/hardening.sh BINARY BUILD-DIR
 set -euo pipefail
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 binary=$1
 build=$2
 
 report=$(hardening-check "$binary") || true
 printf '%s\n' "$report"
-fail() { echo "hardening: $*"; exit 1; }
 
 while IFS= read -r line; do
   case "$line" in

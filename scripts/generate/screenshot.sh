@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Photographs the calculator under Xvfb after working out a "2 Outcomes" example with the
-# mouse and keyboard, as a user would (scripts/screenshot_clicks.py):
+# mouse and keyboard, as a user would (screenshot_clicks.py beside this script):
 #
-#   scripts/screenshot.sh [OUTPUT.png [SCALE [FONT-POINTS]]]
+#   scripts/generate/screenshot.sh [OUTPUT.png [SCALE [FONT-POINTS]]]
 #
 # SCALE is the screen's scale factor (2 for a high-DPI screen); FONT-POINTS the desktop's
 # font size, set as a user of Qt programs sets it (through qt6ct). Defaults:
 # docs/screenshot.png, 1 and 9. Needs a build (./test) and xvfb, xdotool, imagemagick,
 # python3-pyatspi and, for a font size, qt6ct.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/xvfb.sh
+cd "$(dirname "$0")/../.."
+source scripts/lib/xvfb.sh
 output=${1:-docs/screenshot.png}
 scale=${2:-1}
 points=${3:-9}
@@ -27,4 +27,4 @@ if [ "$points" != 9 ]; then
   printf '[Fonts]\ngeneral="Sans Serif,%s,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"\n' "$points" >"$combicalc_xvfb_dir/qt6ct/qt6ct.conf"
   export QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=$combicalc_xvfb_dir
 fi
-dbus-run-session -- /usr/bin/python3 scripts/screenshot_clicks.py "$exe" "$output"
+dbus-run-session -- /usr/bin/python3 scripts/generate/screenshot_clicks.py "$exe" "$output"

@@ -4,6 +4,8 @@
 # point at the server and its own folder, $combicalc_xvfb_dir; when the shell exits, however
 # it exits, the processes passed to combicalc_stop_on_exit, the server and the folder go
 # with it.
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 combicalc_stopped_on_exit=()
 
@@ -41,4 +43,19 @@ combicalc_start_xvfb() {
   fi
   DISPLAY=":$(cat "$combicalc_xvfb_dir/display")"
   export DISPLAY XDG_RUNTIME_DIR=$combicalc_xvfb_dir
+}
+
+# Waits up to 30 s for a mapped window titled TITLE and prints its WIDTHxHEIGHT; fails at
+# once, with what it wrote to STDERR-FILE, if the process PID (when given) ends first.
+combicalc_wait_for_window() {  # combicalc_wait_for_window TITLE [PID STDERR-FILE]
+  local title=$1 pid=${2:-} geometry _
+  for _ in $(seq 300); do
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || { echo "the program exited early: $(cat "$3")" >&2; return 1; }
+    geometry=$(xwininfo -name "$title" 2>/dev/null |
+      awk '/Width:/ {w=$2} /Height:/ {h=$2} /Map State: IsViewable/ {v=1} END {if (v) print w "x" h}') || true
+    [ -z "$geometry" ] || { echo "$geometry"; return 0; }
+    sleep 0.1
+  done
+  echo "no window titled $title was mapped within 30 s" >&2
+  return 1
 }

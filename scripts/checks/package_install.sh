@@ -4,10 +4,10 @@
 # waits for its window to map, then purges it and checks that none of its files is left.
 # Needs root, debootstrap and Debian's archive.
 #
-#   scripts/package_install_check.sh build-app/combicalc_VERSION_ARCH.deb
+#   scripts/checks/package_install.sh combicalc_VERSION_ARCH.deb
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/xvfb.sh
+cd "$(dirname "$0")/../.."
+source scripts/lib/xvfb.sh
 deb=$(realpath "$1")
 root=$(mktemp -d /var/tmp/combicalc-root.XXXXXX)
 cleanup() {
@@ -17,7 +17,6 @@ cleanup() {
 }
 combicalc_start_xvfb
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 echo "making a Debian 12 root in $root"
 debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$root.log" 2>&1 || {
@@ -42,14 +41,7 @@ echo "installed: $(grep -c . "$combicalc_xvfb_dir/files") paths"
 in_root env DISPLAY="$DISPLAY" combicalc 2>"$combicalc_xvfb_dir/stderr" &
 app=$!
 combicalc_stop_on_exit "$app"
-mapped=""
-for _ in $(seq 150); do
-  kill -0 "$app" 2>/dev/null || fail "combicalc exited early: $(cat "$combicalc_xvfb_dir/stderr")"
-  mapped=$(xwininfo -name Form1 2>/dev/null | grep -c "IsViewable") || true
-  [ "$mapped" = 1 ] && break
-  sleep 0.1
-done
-[ "$mapped" = 1 ] || fail "the installed program mapped no Form1 window within 15 s"
+combicalc_wait_for_window Form1 "$app" "$combicalc_xvfb_dir/stderr" >/dev/null || fail "the installed program mapped no window"
 echo "the installed program's window mapped"
 kill "$app"
 wait "$app" 2>/dev/null || true

@@ -1,39 +1,31 @@
 #!/usr/bin/env bash
-# Builds the whole program for 64-bit Windows (MinGW-w64, against the Qt and MPFR that
-# scripts/windows_qt.sh and scripts/mingw_mpfr.sh build once) and checks it under wine: the
-# window tests; the folder the installer and the zip ship (a GUI program, and every DLL that
-# something in it loads, nothing more, with Windows' own left to Windows); then the
-# installer itself, as a user runs it (scripts/windows_installer_check.sh). Leaves the
-# installer and the zip in build-windows/.
-#
-#   scripts/windows_checks.sh
+# Builds the whole program for 64-bit Windows (MinGW-w64, against the Qt, GMP and MPFR that
+# scripts/deps/ builds once) and checks it under wine: the unit, replay and window tests; the
+# folder the installer and the zip ship (a GUI program, and every DLL that something in it
+# loads, nothing more, with Windows' own left to Windows); then the installer itself, as a
+# user runs it (scripts/checks/windows_installer.sh). Leaves the installer and the zip in
+# build-windows/.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-qt=$(scripts/windows_qt.sh)
-mpfr=$(scripts/mingw_mpfr.sh)
+cd "$(dirname "$0")/../.."
+source scripts/lib/setup.sh
+combicalc_install program quick windows
+combicalc_enable_source_packages
+qt=$(scripts/deps/windows_qt.sh)
+mpfr=$(scripts/deps/mingw_mpfr.sh)
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-mkdir -p build-windows
-log=build-windows/build.log
-if ! { cmake --preset windows -DCMAKE_PREFIX_PATH="$qt;$mpfr" -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DCOMBICALC_WERROR=ON &&
-  cmake --build --preset windows && cmake --build build-windows --target package; } >"$log" 2>&1; then
-  tail -n 40 "$log"
-  fail "building for Windows failed; the whole log is $log"
-fi
+build_and_package() {
+  combicalc_build windows -DCMAKE_PREFIX_PATH="$qt;$mpfr" -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DCOMBICALC_WERROR=ON &&
+    cmake --build build-windows --target package
+}
+combicalc_logged "building for Windows" build-windows/build.log build_and_package
 installer=$(ls build-windows/combicalc-*-win64.exe)
 zip=$(ls build-windows/combicalc-*-win64.zip)
 
 # The tests in a Windows installation of their own, with no display: wine's null graphics
 # driver gives them windows nowhere, and Qt's offscreen platform draws them. The DLLs are
 # found where the build found them for the folder it ships.
-export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wine cmd /c exit >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
-  wineserver -w  # the desktop wine started with no driver goes; the next one has the null one
-fi
+combicalc_wine_prefix "$PWD/build-windows/wine" --no-display
 IFS=';' read -ra dll_folders < <(sed -n 's/^COMBICALC_DLL_FOLDERS:INTERNAL=//p' build-windows/CMakeCache.txt)
 WINEPATH=$(for dll_folder in "${dll_folders[@]}"; do winepath -w "$dll_folder"; done | paste -sd ';')
 export WINEPATH
@@ -69,4 +61,4 @@ echo "a GUI program with $(wc -w <<<"$shipped") DLLs beside it, all loaded, none
 echo "installer $(du -h "$installer" | cut -f1), zip $(du -h "$zip" | cut -f1), installed $(du -sh "$folder" | cut -f1)"
 
 echo "== the installer under wine"
-scripts/windows_installer_check.sh "$installer"
+scripts/checks/windows_installer.sh "$installer"

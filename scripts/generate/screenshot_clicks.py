@@ -13,24 +13,8 @@ import time
 
 import pyatspi
 
-TIMEOUT = 15
-
-
-def wait_for(what, find):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        try:
-            found = find()
-        except Exception:  # the bus or the object may not be ready yet
-            found = None
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"could not {what}")
-
-
-def named(root, name):
-    return pyatspi.findDescendant(root, lambda node: node is not None and node.name == name)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../lib"))
+from atspi import descendant, find_program, wait_for  # noqa: E402
 
 
 def click(control, window_id, scale):
@@ -59,17 +43,16 @@ def main():
     pyatspi.Registry.getDesktop(0)  # starts the accessibility bus before the program looks for it
     process = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for("find the program", lambda: next((a for a in desktop if a is not None and a.name == "combicalc"), None))
-        window = wait_for("find the window Form1", lambda: named(app, "Form1"))
+        app = find_program()
+        window = wait_for("find the window Form1", lambda: descendant(app, "Form1"))
         window_id = wait_for("see Form1 on the screen", shown_window)
         time.sleep(0.5)  # drawn
         scale = pixel_scale(window, window_id)
-        click(wait_for("find 2 Outcomes", lambda: named(window, "2 Outcomes")), window_id, scale)
+        click(wait_for("find 2 Outcomes", lambda: descendant(window, "2 Outcomes")), window_id, scale)
         for box, value in [("Field 1", "5"), ("Field 2", "2"), ("Field 3", "2"), ("Field 4", "1")]:
-            click(wait_for(f"find {box}", lambda box=box: named(window, box)), window_id, scale)
+            click(wait_for(f"find {box}", lambda box=box: descendant(window, box)), window_id, scale)
             subprocess.run(["xdotool", "key", "ctrl+a", "type", value], check=True)
-        click(wait_for("find START", lambda: named(window, "START")), window_id, scale)
+        click(wait_for("find START", lambda: descendant(window, "START")), window_id, scale)
         time.sleep(0.3)
         subprocess.run(["import", "-window", window_id, output], check=True)
     finally:

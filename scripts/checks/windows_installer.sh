@@ -6,24 +6,20 @@
 # then leaves no file, no Start-menu entry and no registry key behind. Then once more for
 # all users, installing and uninstalling.
 #
-#   scripts/windows_installer_check.sh INSTALLER.exe
+#   scripts/checks/windows_installer.sh INSTALLER.exe
 set -euo pipefail
 installer=$(realpath "$1")
-cd "$(dirname "$0")/.."
-# shellcheck source=scripts/xvfb.sh
-source scripts/xvfb.sh
+cd "$(dirname "$0")/../.."
+source scripts/lib/xvfb.sh
 combicalc_start_xvfb
 work=$combicalc_xvfb_dir
 # A home of its own, and no menu entries or icons for the Linux desktop (wine's own
 # integration, which would write them there and leave registry lines of its own).
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 mkdir -p "$HOME"
 unset QT_QPA_PLATFORM
 # Wine's processes end before their installation goes.
 trap 'wineserver -k 2>/dev/null || true; combicalc_stop_xvfb' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # Waits, within a bound, until the command succeeds.
 wait_until() {  # wait_until WHAT COMMAND...
   local what=$1 _
@@ -64,7 +60,7 @@ uninstall_for() {  # uninstall_for MODE FOLDER
 
 openbox >/dev/null 2>&1 &
 combicalc_stop_on_exit $!
-wine cmd /c exit >/dev/null 2>&1  # makes the Windows installation
+combicalc_wine_prefix "$work/wine"
 before=$(traces)
 
 profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% | tr -d '\r')")
@@ -74,7 +70,7 @@ install_for CurrentUser "$folder" "$shortcut"
 
 echo "starting it from its Start-menu entry"
 wine start "$(winepath -w "$shortcut")"
-wait_until "the Start-menu entry opened no window" xdotool search --onlyvisible --name '^Form1$'
+combicalc_wait_for_window Form1 >/dev/null || fail "the Start-menu entry opened no window"
 window=$(xdotool search --onlyvisible --name '^Form1$' | head -1)
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
 sleep 1

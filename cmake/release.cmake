@@ -1,0 +1,26 @@
+# The release this tree is, read from the first entry of the changelog, the one place that
+# names it: COMBICALC_RELEASE_VERSION, COMBICALC_RELEASE_DATE (YYYY-MM-DD) and
+# COMBICALC_RELEASE_NOTE (the entry's text on one line), for the manual page, the AppStream
+# metadata and the Windows version information.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog changelog)
+string(FIND "${changelog}" "\n -- " trailer)
+string(SUBSTRING "${changelog}" 0 ${trailer} entry)
+string(SUBSTRING "${changelog}" ${trailer} 200 trailer)
+if(entry MATCHES "^[^(\n]*\\(([^)]+)\\)[^\n]*\n(.*)$")
+  set(COMBICALC_RELEASE_VERSION ${CMAKE_MATCH_1})
+  string(REGEX REPLACE "(^|\n) *\\* " "\\1" note "${CMAKE_MATCH_2}")
+  string(REGEX REPLACE "[ \n]+" " " note "${note}")
+  string(STRIP "${note}" COMBICALC_RELEASE_NOTE)
+endif()
+if(trailer MATCHES "^\n -- [^\n]*, +([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+) ")
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(FIND months ${CMAKE_MATCH_2} month)
+  math(EXPR month "${month} + 101")
+  math(EXPR day "${CMAKE_MATCH_1} + 100")
+  string(SUBSTRING ${month} 1 2 month)
+  string(SUBSTRING ${day} 1 2 day)
+  set(COMBICALC_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${day})
+endif()
+if(NOT COMBICALC_RELEASE_VERSION OR NOT COMBICALC_RELEASE_DATE OR NOT COMBICALC_RELEASE_NOTE)
+  message(FATAL_ERROR "debian/changelog's first entry gives no version, date or text")
+endif()

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Qt-free core for other platforms and standard libraries and runs its tests
+# there: the core's unit tests and the replay tables, whose outcomes must match the native
+# build's to the last character. Each configuration is a CMake preset that inherits "cross"
+# (CMakePresets.json); the program for Windows has a stage of its own.
+#
+#   scripts/stages/cross.sh [PRESET...]     (every cross preset by default)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/lib/setup.sh
+combicalc_enable_architectures arm64 i386
+combicalc_install program quick cross
+
+presets=("$@")
+if [ ${#presets[@]} -eq 0 ]; then
+  mapfile -t presets < <(python3 -c 'import json
+for preset in json.load(open("CMakePresets.json"))["configurePresets"]:
+    if preset.get("inherits") == "cross": print(preset["name"])')
+fi
+for preset in "${presets[@]}"; do
+  echo "== core on $preset"
+  combicalc_logged "building for $preset" "build-cross/$preset.log" combicalc_build "$preset" -DCOMBICALC_WERROR=ON
+  ctest --preset "$preset"
+done
