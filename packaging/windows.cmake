@@ -1,7 +1,7 @@
-# The program for Windows as one folder: combicalc.exe, the DLLs it loads (found in its
-# import tables, not listed by hand), the Windows platform and style plugins, Qt's own
-# translations for the program's languages and a qt.conf that makes the folder Qt's prefix,
-# all stripped. CPack makes two things of it:
+# The program for Windows as one folder: combicalc.exe, Qt's Windows platform and style
+# plugins, the DLLs these load, directly or through each other (CMake reads their import
+# tables: none listed by hand), Qt's own translations for the program's languages and a
+# qt.conf that makes the folder Qt's prefix, all stripped. CPack makes two things of it:
 #   cmake --build build-windows --target package
 # an installer (NSIS: for the current user or for everyone, with a Start-menu entry and an
 # uninstaller) and a zip for those who do not install.
@@ -19,14 +19,36 @@ if(MINGW)
 endif()
 set(COMBICALC_DLL_FOLDERS "${dll_folders}" CACHE INTERNAL "Where the Windows program's DLLs lie, for its tests too")
 
+# CMake looks each DLL up under its name in lower case, as Windows ignores case; on the
+# build machine, whose file system does not, that misses Qt's (Qt6Core.dll). So the build
+# links them under such names in a folder of its own, and ships them so named.
+set(qt_dlls_in_lower_case ${CMAKE_CURRENT_BINARY_DIR}/qt-dlls)
+file(MAKE_DIRECTORY ${qt_dlls_in_lower_case})
+file(GLOB qt_dlls "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/*.dll")
+foreach(dll IN LISTS qt_dlls)
+  get_filename_component(name "${dll}" NAME)
+  string(TOLOWER "${name}" name)
+  file(CREATE_LINK "${dll}" "${qt_dlls_in_lower_case}/${name}" COPY_ON_ERROR)
+endforeach()
+
+# The binaries are Windows', though read on another system (with MinGW's objdump,
+# CMAKE_OBJDUMP). Windows' own DLLs (KERNEL32, USER32, ...) are found among wine's and not
+# shipped, nor are the API sets (api-ms-win-*) that Windows' loader maps to some of them.
+set(windows_dlls /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+install(CODE "set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)")
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin RUNTIME_DEPENDENCY_SET combicalc_dlls
+        LIBRARY DESTINATION plugins/platforms)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin RUNTIME_DEPENDENCY_SET combicalc_dlls
+        LIBRARY DESTINATION plugins/styles)
+install(RUNTIME_DEPENDENCY_SET combicalc_dlls DESTINATION .
+        DIRECTORIES ${qt_dlls_in_lower_case} ${dll_folders} ${windows_dlls}
+        PRE_EXCLUDE_REGEXES "^api-ms-win-"
+        POST_EXCLUDE_REGEXES "^${windows_dlls}/")
+# CMake strips only what the project builds; the DLLs and plugins are stripped here.
 install(CODE "
-  set(combicalc_program \"$<TARGET_FILE:combicalc>\")
-  set(combicalc_platform_plugin \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>\")
-  set(combicalc_style_plugin \"$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
-  set(combicalc_dll_folders \"${dll_folders}\")
-  set(combicalc_objdump \"${CMAKE_OBJDUMP}\")
-  set(combicalc_strip \"${CMAKE_STRIP}\")")
-install(SCRIPT windows/runtime.cmake)
+  file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+  execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)")
 
 # Qt's dialogs and menus in the user's language: the same catalogues as the Debian
 # package's, from the Qt the program was built with, or else from the build machine's.
