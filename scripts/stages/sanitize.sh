@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Everything built with clang under AddressSanitizer and UndefinedBehaviorSanitizer: a short
-# run of each fuzz target ($COMBICALC_FUZZ_SECONDS, 20 s by default), then every test.
+# run of each fuzz target ($COMBICALC_FUZZ_SECONDS, 20 s by default), then every test, the
+# slow ones among them.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program quick sanitize
+combicalc_install program quick release sanitize
 
 echo "== sanitizer build"
 combicalc_build fuzz -DCOMBICALC_WERROR=ON
