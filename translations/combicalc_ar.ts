@@ -79,10 +79,6 @@
         <translation>تجاوز السعة</translation>
     </message>
     <message>
-        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
-        <translation>تجاوز السعة: تخطّى أحد نواتج العدّ التنازلي أكبر عدد يتسع له المربع (نحو 1.8E+308)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
-    </message>
-    <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>توقّف العدّ التنازلي: n كبير جدًا بالنسبة إلى r فلا يمكن أن يستمر العدّ التنازلي (يُقرَّب n − r إلى n)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
     </message>
@@ -93,10 +89,6 @@
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
         <translation>لم يكتمل التشغيل: يحتاج العدّ التنازلي لـ %1 إلى أكثر من %2 دورة، لذا يحتوي Answer على الناتج بعد %2 دورة، لا على النتيجة</translation>
-    </message>
-    <message>
-        <source>Control call error: could not %1</source>
-        <translation>خطأ في استدعاء عنصر تحكم: تعذّر %1</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -165,6 +157,26 @@
     <message>
         <source>Error report</source>
         <translation>تقرير الخطأ</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not set the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the state of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not show or hide %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

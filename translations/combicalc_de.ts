@@ -79,10 +79,6 @@
         <translation>Überlauf</translation>
     </message>
     <message>
-        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
-        <translation>Überlauf: ein Produkt des Herunterzählens hat die größte Zahl überschritten, die ein Feld fasst (etwa 1,8E+308), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
-    </message>
-    <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Herunterzählen angehalten: n ist neben r zu groß, als dass das Herunterzählen weitergehen könnte (n − r wird auf n gerundet), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
     </message>
@@ -93,10 +89,6 @@
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
         <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer das Produkt nach %2 Durchgängen, nicht das Ergebnis</translation>
-    </message>
-    <message>
-        <source>Control call error: could not %1</source>
-        <translation>Fehler beim Aufruf eines Steuerelements: %1 war nicht möglich</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -165,6 +157,26 @@
     <message>
         <source>Error report</source>
         <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not set the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the state of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not show or hide %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -79,10 +79,6 @@
         <translation>desbordamiento</translation>
     </message>
     <message>
-        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
-        <translation>Desbordamiento: un producto de la cuenta atrás superó el mayor número que admite una casilla (unos 1,8E+308), así que este resultado no puede calcularse de este modo</translation>
-    </message>
-    <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Cuenta atrás detenida: n es demasiado grande frente a r para que la cuenta atrás continúe (n − r se redondea a n), así que este resultado no puede calcularse de este modo</translation>
     </message>
@@ -93,10 +89,6 @@
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
         <translation>Ejecución sin terminar: la cuenta atrás de %1 necesita más de %2 pasadas, así que Answer contiene el producto tras %2 pasadas, no el resultado</translation>
-    </message>
-    <message>
-        <source>Control call error: could not %1</source>
-        <translation>Error de llamada a un control: no se pudo %1</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -165,6 +157,26 @@
     <message>
         <source>Error report</source>
         <translation>Informe de error</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not set the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the state of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not show or hide %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

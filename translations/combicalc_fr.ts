@@ -79,10 +79,6 @@
         <translation>dépassement de capacité</translation>
     </message>
     <message>
-        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
-        <translation>Dépassement : un produit du décompte a dépassé le plus grand nombre qu’une case peut contenir (environ 1,8E+308), ce résultat ne peut donc pas être calculé ainsi</translation>
-    </message>
-    <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Décompte arrêté : n est trop grand à côté de r pour que le décompte continue (n − r s’arrondit à n), ce résultat ne peut donc pas être calculé ainsi</translation>
     </message>
@@ -93,10 +89,6 @@
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
         <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer contient donc le produit après %2 passes, pas le résultat</translation>
-    </message>
-    <message>
-        <source>Control call error: could not %1</source>
-        <translation>Erreur d’appel d’un contrôle : impossible de %1</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -165,6 +157,26 @@
     <message>
         <source>Error report</source>
         <translation>Rapport d’erreur</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not set the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the state of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not show or hide %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -79,10 +79,6 @@
         <translation>estouro</translation>
     </message>
     <message>
-        <source>Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be computed this way</source>
-        <translation>Estouro: um produto da contagem regressiva passou do maior número que uma caixa comporta (cerca de 1,8E+308), então este resultado não pode ser calculado assim</translation>
-    </message>
-    <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Contagem regressiva interrompida: n é grande demais em relação a r para a contagem continuar (n − r é arredondado para n), então este resultado não pode ser calculado assim</translation>
     </message>
@@ -93,10 +89,6 @@
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
         <translation>Execução não concluída: a contagem regressiva de %1 precisa de mais de %2 passagens, então Answer contém o produto após %2 passagens, não o resultado</translation>
-    </message>
-    <message>
-        <source>Control call error: could not %1</source>
-        <translation>Erro de chamada a um controle: não foi possível %1</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -165,6 +157,26 @@
     <message>
         <source>Error report</source>
         <translation>Relatório de erro</translation>
+    </message>
+    <message>
+        <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not set the text of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not read the state of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control call error: could not show or hide %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

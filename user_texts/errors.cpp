@@ -52,7 +52,7 @@ std::string quoted(std::string_view text) {
     std::size_t characters = 0;
     for (char c : text) characters += isContinuationByte(c) ? 0 : 1;
     appendVisibly(visible, text.substr(0, cut));
-    return translated(texts::kQuoteCut, {visible, std::to_string(characters)});
+    return translated(texts::kQuoteCut, {visible, localNumber(std::to_string(characters))});
 }
 
 std::string conversionMessage(TextBox box, std::string_view text, std::string_view separatorToUse) {
@@ -77,14 +77,30 @@ ConversionError::ConversionError(TextBox box, std::string_view text, std::string
 
 ArithmeticFault::ArithmeticFault(Fault fault) : RunError(translated(texts::kArithmeticFault, {describe(fault)})), fault_(fault) {}
 
-CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOverflow)) {}
+// The largest double, as the boxes would show it rounded to two digits.
+CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOverflow, {localNumber("1.8E+308")})) {}
 
 CountdownStalled::CountdownStalled() : RunError(translated(texts::kCountdownStalled)) {}
 
 UnfinishedRun::UnfinishedRun(Mode mode, int passes, bool answerHoldsPartialProduct)
     : RunError(translated(answerHoldsPartialProduct ? texts::kUnfinishedWithProduct : texts::kUnfinishedWithoutResult,
-                          {rowOf(optionFor(mode)).initialText, std::to_string(passes)})) {}
+                          {rowOf(optionFor(mode)).initialText, localNumber(std::to_string(passes))})) {}
 
-ControlCallError::ControlCallError(std::string_view action) : RunError(translated(texts::kControlCallError, {action})) {}
+namespace {
+
+const char* controlCallText(ControlCall call) {
+    switch (call) {
+        case ControlCall::ReadText: return texts::kCouldNotReadText;
+        case ControlCall::SetText: return texts::kCouldNotSetText;
+        case ControlCall::ReadState: return texts::kCouldNotReadState;
+        case ControlCall::ShowOrHide: return texts::kCouldNotShowOrHide;
+    }
+    return texts::kCouldNotReadText;
+}
+
+}  // namespace
+
+ControlCallError::ControlCallError(ControlCall call, std::string_view controlName)
+    : RunError(translated(controlCallText(call), {controlName})) {}
 
 }  // namespace combicalc

@@ -61,10 +61,13 @@ public:
     UnfinishedRun(Mode mode, int passes, bool answerHoldsPartialProduct);
 };
 
-// A call on a control failed. `action` says what was attempted, e.g. "set the text of box x".
+// What a call on a control attempts.
+enum class ControlCall : std::uint8_t { ReadText, SetText, ReadState, ShowOrHide };
+
+// A call on a control failed: the report says what was attempted, on the control named.
 class ControlCallError final : public RunError {
 public:
-    explicit ControlCallError(std::string_view action);
+    ControlCallError(ControlCall call, std::string_view controlName);
 };
 
 // Plain words for the user, e.g. "division by zero", in the user's language.

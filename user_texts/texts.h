@@ -20,7 +20,7 @@ inline constexpr const char* kInvalidOperation = COMBICALC_TEXT("invalid operati
 inline constexpr const char* kDivisionByZero = COMBICALC_TEXT("division by zero");
 inline constexpr const char* kOverflow = COMBICALC_TEXT("overflow");
 inline constexpr const char* kCountdownOverflow = COMBICALC_TEXT(
-    "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this result cannot be "
+    "Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be "
     "computed this way");
 inline constexpr const char* kCountdownStalled = COMBICALC_TEXT(
     "Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be "
@@ -30,7 +30,11 @@ inline constexpr const char* kUnfinishedWithoutResult =
 inline constexpr const char* kUnfinishedWithProduct = COMBICALC_TEXT(
     "Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the "
     "result");
-inline constexpr const char* kControlCallError = COMBICALC_TEXT("Control call error: could not %1");
+// A call on a control failed; %1 is the control's name (Text1, Option2, ...).
+inline constexpr const char* kCouldNotReadText = COMBICALC_TEXT("Control call error: could not read the text of %1");
+inline constexpr const char* kCouldNotSetText = COMBICALC_TEXT("Control call error: could not set the text of %1");
+inline constexpr const char* kCouldNotReadState = COMBICALC_TEXT("Control call error: could not read the state of %1");
+inline constexpr const char* kCouldNotShowOrHide = COMBICALC_TEXT("Control call error: could not show or hide %1");
 
 // The boxes as a report names them, and what each holds, as tooltips and screen readers say.
 inline constexpr const char* kFirstInputBox = COMBICALC_TEXT("the first input box");

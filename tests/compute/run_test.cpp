@@ -147,7 +147,8 @@ TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_STREQ(ArithmeticFault(Fault::DivisionByZero).what(), "Arithmetic fault: division by zero");
     EXPECT_STREQ(ArithmeticFault(Fault::InvalidOperation).what(), "Arithmetic fault: invalid operation");
     EXPECT_STREQ(ArithmeticFault(Fault::Overflow).what(), "Arithmetic fault: overflow");
-    EXPECT_STREQ(ControlCallError("set the text of box z").what(), "Control call error: could not set the text of box z");
+    EXPECT_STREQ(ControlCallError(ControlCall::SetText, "Text3").what(), "Control call error: could not set the text of Text3");
+    EXPECT_STREQ(ControlCallError(ControlCall::ShowOrHide, "z").what(), "Control call error: could not show or hide z");
     EXPECT_STREQ(CountdownOverflow().what(),
                  "Overflow: a product of the countdown passed the largest number a box holds (about 1.8E+308), so this "
                  "result cannot be computed this way");

@@ -34,22 +34,22 @@ public:
     explicit WatchingStore(FieldStore& inner, std::size_t failingCall = 0) : inner_(inner), failingCall_(failingCall) {}
 
     std::string getText(TextBox box) override {
-        call("read the text of box " + std::string(nameOf(box)));
+        call(ControlCall::ReadText, nameOf(box));
         return inner_.getText(box);
     }
     void setText(TextBox box, std::string_view text) override {
-        call("set the text of box " + std::string(nameOf(box)));
+        call(ControlCall::SetText, nameOf(box));
         writes_.push_back({calls_, box, std::string(text)});
         inner_.setText(box, text);
     }
     bool isSelected(OptionButton option) override {
-        call("read the state of " + std::string(nameOf(option)));
+        call(ControlCall::ReadState, nameOf(option));
         // Every pass asks Option1 first: what the boxes hold now is the previous pass's result.
         if (option == OptionButton::Option1) textsBeforePass_.push_back(textsOf(inner_));
         return inner_.isSelected(option);
     }
     void setVisible(TextBox box, bool visible) override {
-        call("show or hide box " + std::string(nameOf(box)));
+        call(ControlCall::ShowOrHide, nameOf(box));
         inner_.setVisible(box, visible);
     }
 
@@ -64,11 +64,13 @@ public:
     const Snapshots& snapshots() const { return textsBeforePass_; }
 
 private:
-    void call(const std::string& action) {
+    void call(ControlCall kind, std::string_view control) {
         ++calls_;
-        actions_.push_back(action);
-        if (calls_ == failingCall_) throw ControlCallError(action);
+        actions_.push_back(std::string(kActionWords[static_cast<std::size_t>(kind)]) + std::string(control));
+        if (calls_ == failingCall_) throw ControlCallError(kind, control);
     }
+    static constexpr std::array<std::string_view, 4> kActionWords{
+        "read the text of box ", "set the text of box ", "read the state of ", "show or hide box "};
 
     FieldStore& inner_;
     std::size_t failingCall_;
