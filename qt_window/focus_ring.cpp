@@ -12,9 +12,7 @@ constexpr int kRingWidth = 2;
 
 }  // namespace
 
-FocusRing::FocusRing(QWidget* window) : QWidget(window) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+FocusRing::FocusRing(QWidget* window) : QFocusFrame(window) {
     setGeometry(window->rect());
     raise();
     connect(qApp, &QApplication::focusChanged, this, [this] { update(); });

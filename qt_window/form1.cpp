@@ -1,9 +1,11 @@
 #include "qt_window/form1.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -73,6 +75,21 @@ protected:
     }
 };
 
+// A text box whose context menu takes the user's direction: with the window's, kept left to
+// right, a right-to-left menu would open clipped at the screen's right edge.
+class TextBoxWidget final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setLayoutDirection(QGuiApplication::layoutDirection());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+};
+
 }  // namespace
 
 Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notation)) {
@@ -119,7 +136,7 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
 }
 
 QWidget* Form1::createTextBox(const ControlRow& row) {
-    auto* box = new QLineEdit(toQString(row.initialText), this);
+    auto* box = new TextBoxWidget(toQString(row.initialText), this);
     const char* holds = wordsFor(static_cast<TextBox>(row.index)).description;
     const QString description = holds != nullptr ? toQString(translated(holds)) : QString();
     box->setAccessibleDescription(description);
