@@ -17,6 +17,9 @@ FetchedText Fields::fetch(TextBox box) {
 double Fields::convert(const FetchedText& fetched) const {
     const std::string_view usersSeparator = notation_.decimalSeparator;
     if (const auto value = parseNumber(fetched.text, usersSeparator)) return *value;
+    if (notation_.readsPoint) {
+        if (const auto value = parseNumber(fetched.text, ".")) return *value;
+    }
     // "2.5" where the user's separator is ',' or the Arabic one (or "2,5" where it is '.') is
     // a number written with a separator not the user's: the report says which one to use.
     constexpr std::array<std::string_view, 2> kUsualSeparators{".", ","};

@@ -24,6 +24,9 @@ struct Notation {
 
     std::string decimalSeparator;
     std::array<std::string, 10> digits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    // Whether "." is read as the separator too: where the locale's separator is neither "."
+    // nor "," (the Arabic "٫"), most keyboards have no key for it.
+    bool readsPoint = false;
 };
 
 // Longer texts are not numbers: no one types a thousand characters into a calculator box,

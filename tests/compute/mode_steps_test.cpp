@@ -230,6 +230,10 @@ TEST(Locale, DecimalCommaIsReadAndWritten) {
     EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, "\u066B").message,
               "Conversion error: the first input box holds \"2.5\", which is not a number: write the decimal separator as "
               "\"\u066B\"");
+    Notation arabic("\u066B");
+    arabic.readsPoint = true;  // as where no keyboard key gives the locale's separator
+    EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2.5"}}, arabic).text(TextBox::a), "1\u066B875");
+    EXPECT_EQ(runWith(OptionButton::Option1, {{TextBox::x, "2,5"}}, arabic).kind, "conversion");
 }
 
 // Independent checks of whole-number results against products of whole numbers. While every

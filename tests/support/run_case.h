@@ -32,11 +32,11 @@ struct Outcome {
     const std::string& text(TextBox box) const { return texts[indexOf(box)]; }
 };
 
-inline Outcome runOn(MemoryStore& store, const char* decimalSeparator = ".") {
+inline Outcome runOn(MemoryStore& store, const Notation& notation = ".") {
     WatchingStore watched(store);
     Outcome outcome{"ok", "", {}, 0};
     try {
-        run(watched, decimalSeparator);
+        run(watched, notation);
     } catch (const RunError& error) {
         outcome.kind = replay::kindOf(error);
         outcome.message = error.what();
@@ -46,9 +46,9 @@ inline Outcome runOn(MemoryStore& store, const char* decimalSeparator = ".") {
     return outcome;
 }
 
-inline Outcome runWith(std::optional<OptionButton> option, const Typed& typed, const char* decimalSeparator = ".") {
+inline Outcome runWith(std::optional<OptionButton> option, const Typed& typed, const Notation& notation = ".") {
     MemoryStore store = windowWith(option, typed);
-    return runOn(store, decimalSeparator);
+    return runOn(store, notation);
 }
 
 }  // namespace combicalc::test_support
