@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
-        <translation>Kombinatorik;Fakultät;Permutation;Kombination;Wahrscheinlichkeit;Binomial;nPr;nCr;</translation>
+        <translation>Kombinatorik;Fakultät;Permutation;Kombination;Wahrscheinlichkeit;Binomialverteilung;nPr;nCr;</translation>
     </message>
     <message>
         <source>Calculator for combinatorics exercises</source>
@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
-        <translation>Ein kleiner Rechner für Kombinatorikaufgaben. Wählen Sie einen Modus, tippen Sie die Zahlen in die Felder, die er zeigt, drücken Sie START und lesen Sie das Ergebnis im Feld Answer ab. Vier Modi rechnen:</translation>
+        <translation>Ein kleiner Rechner für Kombinatorikaufgaben. Wählen Sie einen Modus, geben Sie die Zahlen in die Eingabefelder ein, die der Modus einblendet, drücken Sie START und lesen Sie das Ergebnis im Feld Answer ab. Vier Modi liefern ein Ergebnis:</translation>
     </message>
     <message>
         <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
-        <translation>Factorial: n!, das Produkt n × (n − 1) × … bis zum letzten Faktor über null</translation>
+        <translation>Factorial: n!, das Produkt n × (n − 1) × … bis hinunter zum letzten Faktor größer als null</translation>
     </message>
     <message>
         <source>nPr: the ordered selections of r out of n</source>
-        <translation>nPr: die geordneten Auswahlen von r aus n</translation>
+        <translation>nPr: die Anzahl der geordneten Auswahlen von r aus n</translation>
     </message>
     <message>
         <source>nCr: the combinations of r out of n</source>
-        <translation>nCr: die Kombinationen von r aus n</translation>
+        <translation>nCr: die Anzahl der Kombinationen von r aus n</translation>
     </message>
     <message>
         <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
-        <translation>2 Outcomes: die Wahrscheinlichkeit von genau r Erfolgen in n Versuchen mit je z gleich wahrscheinlichen Ausgängen, von denen w günstig sind</translation>
+        <translation>2 Outcomes: die Wahrscheinlichkeit für genau r Erfolge bei n Versuchen mit je z gleich wahrscheinlichen Ausgängen, von denen w günstig sind</translation>
     </message>
     <message>
         <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
-        <translation>Jedes Zwischenergebnis wird als der 15-stellige Text festgehalten, den es zeigt, und die Ergebnisse sind auf jeder Plattform bis zur letzten Stelle gleich. Zahlen folgen dem Dezimaltrennzeichen und den Ziffern des Gebietsschemas.</translation>
+        <translation>Jedes Zwischenergebnis wird genau so festgehalten, wie es als 15-stelliger Text angezeigt wird, und die Ergebnisse sind auf jeder Plattform bis zur letzten Stelle gleich. Zahlen richten sich nach dem Dezimaltrennzeichen und den Ziffern der Regionaleinstellungen des Benutzers.</translation>
     </message>
 </context>
 <context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>
-        <translation>Umwandlungsfehler: %1 enthält %2, das ist keine Zahl</translation>
+        <translation>Umwandlungsfehler: Der Text %2 %1 ist keine Zahl</translation>
     </message>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
-        <translation>Umwandlungsfehler: %1 enthält %2, das ist keine Zahl: schreiben Sie das Dezimaltrennzeichen als „%3“</translation>
+        <translation>Umwandlungsfehler: Der Text %2 %1 ist keine Zahl – verwenden Sie als Dezimaltrennzeichen »%3«</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
@@ -80,55 +80,55 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
-        <translation>Herunterzählen angehalten: n ist neben r zu groß, als dass das Herunterzählen weitergehen könnte (n − r wird auf n gerundet), daher lässt sich dieses Ergebnis so nicht berechnen</translation>
+        <translation>Herunterzählen abgebrochen: Im Vergleich zu r ist n so groß, dass nicht weiter heruntergezählt werden kann (n − r ergibt gerundet wieder n), daher lässt sich dieses Ergebnis auf diesem Weg nicht berechnen</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
-        <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer kein Ergebnis dieses Laufs</translation>
+        <translation>Berechnung nicht abgeschlossen: Das Herunterzählen im Modus %1 erfordert mehr als %2 Schritte, daher enthält das Feld Answer kein Ergebnis dieser Berechnung</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
-        <translation>Lauf nicht beendet: das Herunterzählen von %1 braucht mehr als %2 Durchgänge, daher enthält Answer das Produkt nach %2 Durchgängen, nicht das Ergebnis</translation>
+        <translation>Berechnung nicht abgeschlossen: Das Herunterzählen im Modus %1 erfordert mehr als %2 Schritte, daher enthält das Feld Answer das Produkt nach %2 Schritten und nicht das Ergebnis</translation>
     </message>
     <message>
         <source>the first input box</source>
-        <translation>das erste Eingabefeld</translation>
+        <translation>im ersten Eingabefeld</translation>
     </message>
     <message>
         <source>the second input box</source>
-        <translation>das zweite Eingabefeld</translation>
+        <translation>im zweiten Eingabefeld</translation>
     </message>
     <message>
         <source>the third input box</source>
-        <translation>das dritte Eingabefeld</translation>
+        <translation>im dritten Eingabefeld</translation>
     </message>
     <message>
         <source>the fourth input box</source>
-        <translation>das vierte Eingabefeld</translation>
+        <translation>im vierten Eingabefeld</translation>
     </message>
     <message>
         <source>the Answer box</source>
-        <translation>das Feld Answer</translation>
+        <translation>im Feld Answer</translation>
     </message>
     <message>
         <source>a hidden working box (Text1)</source>
-        <translation>ein verborgenes Arbeitsfeld (Text1)</translation>
+        <translation>in einem verborgenen Hilfsfeld (Text1)</translation>
     </message>
     <message>
         <source>a hidden working box (Text2)</source>
-        <translation>ein verborgenes Arbeitsfeld (Text2)</translation>
+        <translation>in einem verborgenen Hilfsfeld (Text2)</translation>
     </message>
     <message>
         <source>a hidden working box (Text3)</source>
-        <translation>ein verborgenes Arbeitsfeld (Text3)</translation>
+        <translation>in einem verborgenen Hilfsfeld (Text3)</translation>
     </message>
     <message>
         <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
-        <translation>n: die Zahl, deren Fakultät gebildet wird (Factorial), die Anzahl der Elemente (nPr, nCr) oder der Versuche (2 Outcomes)</translation>
+        <translation>n: die Zahl, deren Fakultät berechnet wird (Factorial), die Anzahl der Elemente (nPr, nCr) oder der Versuche (2 Outcomes)</translation>
     </message>
     <message>
         <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
-        <translation>r: wie viele Elemente ausgewählt werden (nPr, nCr) oder wie viele der Versuche gelingen (2 Outcomes)</translation>
+        <translation>r: wie viele Elemente ausgewählt werden (nPr, nCr) oder wie viele der Versuche erfolgreich sind (2 Outcomes)</translation>
     </message>
     <message>
         <source>2 Outcomes: how many equally likely outcomes one trial has</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>The result of the last run</source>
-        <translation>Das Ergebnis des letzten Laufs</translation>
+        <translation>Das Ergebnis der letzten Berechnung</translation>
     </message>
     <message>
         <source>Answer %1</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>No new answer: Answer still shows %1</source>
-        <translation>Kein neues Ergebnis: Answer zeigt weiterhin %1</translation>
+        <translation>Kein neues Ergebnis: Das Feld Answer zeigt weiterhin %1</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -156,27 +156,27 @@
     </message>
     <message>
         <source>Error report</source>
-        <translation>Fehlerbericht</translation>
+        <translation>Fehlermeldung</translation>
     </message>
     <message>
         <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf: Ein Teilprodukt beim Herunterzählen hat die größte Zahl überschritten, die ein Feld fassen kann (etwa %1), daher lässt sich dieses Ergebnis auf diesem Weg nicht berechnen</translation>
     </message>
     <message>
         <source>Control call error: could not read the text of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Aufruf eines Steuerelements: Der Text von %1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>Control call error: could not set the text of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Aufruf eines Steuerelements: Der Text von %1 konnte nicht gesetzt werden</translation>
     </message>
     <message>
         <source>Control call error: could not read the state of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Aufruf eines Steuerelements: Der Zustand von %1 konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>Control call error: could not show or hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Aufruf eines Steuerelements: Das Steuerelement %1 konnte nicht ein- oder ausgeblendet werden</translation>
     </message>
 </context>
 </TS>

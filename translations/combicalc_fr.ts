@@ -13,58 +13,58 @@
     </message>
     <message>
         <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
-        <translation>combinatoire;factorielle;permutation;combinaison;probabilité;binomial;nPr;nCr;</translation>
+        <translation>combinatoire;factorielle;permutation;arrangement;combinaison;probabilité;binomial;nPr;nCr;</translation>
     </message>
     <message>
         <source>Calculator for combinatorics exercises</source>
-        <translation>Calculatrice pour les exercices de combinatoire</translation>
+        <translation>Calculatrice pour exercices de combinatoire</translation>
     </message>
     <message>
         <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
-        <translation>Une petite calculatrice pour les exercices de combinatoire. Choisissez un mode, tapez les nombres dans les cases qu’il affiche, appuyez sur START et lisez le résultat dans la case Answer. Quatre modes calculent :</translation>
+        <translation>Une petite calculatrice pour les exercices de combinatoire. Choisissez un mode, tapez les nombres dans les champs de saisie qu’il affiche, appuyez sur START et lisez le résultat dans le champ Answer. Quatre modes produisent un résultat :</translation>
     </message>
     <message>
         <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
-        <translation>Factorial : n!, le produit n × (n − 1) × … jusqu’au dernier facteur supérieur à zéro</translation>
+        <translation>Factorial : n!, le produit n × (n − 1) × … jusqu’au dernier facteur supérieur à zéro</translation>
     </message>
     <message>
         <source>nPr: the ordered selections of r out of n</source>
-        <translation>nPr : les sélections ordonnées de r parmi n</translation>
+        <translation>nPr : le nombre d’arrangements de r éléments parmi n</translation>
     </message>
     <message>
         <source>nCr: the combinations of r out of n</source>
-        <translation>nCr : les combinaisons de r parmi n</translation>
+        <translation>nCr : le nombre de combinaisons de r éléments parmi n</translation>
     </message>
     <message>
         <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
-        <translation>2 Outcomes : la probabilité d’exactement r succès en n essais, chacun à z issues également probables dont w sont favorables</translation>
+        <translation>2 Outcomes : la probabilité d’obtenir exactement r succès en n essais, chacun ayant z issues équiprobables dont w sont favorables</translation>
     </message>
     <message>
         <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
-        <translation>Chaque résultat intermédiaire est gardé sous la forme du texte à 15 chiffres qu’il affiche, et les résultats sont les mêmes, au dernier chiffre près, sur toutes les plateformes. Les nombres suivent le séparateur décimal et les chiffres de la langue de l’utilisateur.</translation>
+        <translation>Chaque résultat intermédiaire est conservé tel qu’il s’affiche, sous forme de texte à 15 chiffres, et les résultats sont identiques jusqu’au dernier chiffre sur toutes les plateformes. Les nombres s’écrivent avec le séparateur décimal et les chiffres des paramètres régionaux de l’utilisateur.</translation>
     </message>
 </context>
 <context>
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>
-        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre</translation>
+        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre</translation>
     </message>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
-        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre : écrivez le séparateur décimal « %3 »</translation>
+        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre ; utilisez « %3 » comme séparateur décimal</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>« %1… » (%2 caractères)</translation>
+        <translation>« %1… » (%2 caractères)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>
-        <translation>Erreur arithmétique : %1</translation>
+        <translation>Erreur arithmétique : %1</translation>
     </message>
     <message>
         <source>invalid operation</source>
@@ -80,75 +80,75 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
-        <translation>Décompte arrêté : n est trop grand à côté de r pour que le décompte continue (n − r s’arrondit à n), ce résultat ne peut donc pas être calculé ainsi</translation>
+        <translation>Décompte interrompu : n est trop grand par rapport à r pour que le décompte puisse continuer (n − r, une fois arrondi, vaut n) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
-        <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer ne contient donc aucun résultat de cette exécution</translation>
+        <translation>Calcul inachevé : le décompte en mode %1 nécessite plus de %2 étapes ; le champ Answer ne contient donc aucun résultat de ce calcul</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
-        <translation>Exécution inachevée : le décompte de %1 demande plus de %2 passes, Answer contient donc le produit après %2 passes, pas le résultat</translation>
+        <translation>Calcul inachevé : le décompte en mode %1 nécessite plus de %2 étapes ; le champ Answer contient donc le produit obtenu après %2 étapes, et non le résultat</translation>
     </message>
     <message>
         <source>the first input box</source>
-        <translation>la première case de saisie</translation>
+        <translation>le premier champ de saisie</translation>
     </message>
     <message>
         <source>the second input box</source>
-        <translation>la deuxième case de saisie</translation>
+        <translation>le deuxième champ de saisie</translation>
     </message>
     <message>
         <source>the third input box</source>
-        <translation>la troisième case de saisie</translation>
+        <translation>le troisième champ de saisie</translation>
     </message>
     <message>
         <source>the fourth input box</source>
-        <translation>la quatrième case de saisie</translation>
+        <translation>le quatrième champ de saisie</translation>
     </message>
     <message>
         <source>the Answer box</source>
-        <translation>la case Answer</translation>
+        <translation>le champ Answer</translation>
     </message>
     <message>
         <source>a hidden working box (Text1)</source>
-        <translation>une case de travail cachée (Text1)</translation>
+        <translation>un champ de travail masqué (Text1)</translation>
     </message>
     <message>
         <source>a hidden working box (Text2)</source>
-        <translation>une case de travail cachée (Text2)</translation>
+        <translation>un champ de travail masqué (Text2)</translation>
     </message>
     <message>
         <source>a hidden working box (Text3)</source>
-        <translation>une case de travail cachée (Text3)</translation>
+        <translation>un champ de travail masqué (Text3)</translation>
     </message>
     <message>
         <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
-        <translation>n : le nombre dont on prend la factorielle (Factorial), le nombre d’éléments (nPr, nCr) ou d’essais (2 Outcomes)</translation>
+        <translation>n : le nombre dont on calcule la factorielle (Factorial), le nombre d’éléments (nPr, nCr) ou d’essais (2 Outcomes)</translation>
     </message>
     <message>
         <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
-        <translation>r : combien d’éléments sont choisis (nPr, nCr), ou combien d’essais réussissent (2 Outcomes)</translation>
+        <translation>r : combien d’éléments sont choisis (nPr, nCr) ou combien d’essais réussissent (2 Outcomes)</translation>
     </message>
     <message>
         <source>2 Outcomes: how many equally likely outcomes one trial has</source>
-        <translation>2 Outcomes : combien d’issues également probables a un essai</translation>
+        <translation>2 Outcomes : combien d’issues équiprobables compte un essai</translation>
     </message>
     <message>
         <source>2 Outcomes: how many of those outcomes are favourable</source>
-        <translation>2 Outcomes : combien de ces issues sont favorables</translation>
+        <translation>2 Outcomes : combien de ces issues sont favorables</translation>
     </message>
     <message>
         <source>The result of the last run</source>
-        <translation>Le résultat de la dernière exécution</translation>
+        <translation>Le résultat du dernier calcul</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation>Answer : %1</translation>
+        <translation>Answer : %1</translation>
     </message>
     <message>
         <source>No new answer: Answer still shows %1</source>
-        <translation>Pas de nouveau résultat : Answer affiche toujours %1</translation>
+        <translation>Pas de nouveau résultat : le champ Answer affiche toujours %1</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -156,27 +156,27 @@
     </message>
     <message>
         <source>Error report</source>
-        <translation>Rapport d’erreur</translation>
+        <translation>Message d’erreur</translation>
     </message>
     <message>
         <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité : un produit intermédiaire du décompte a dépassé le plus grand nombre qu’un champ peut contenir (environ %1) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Control call error: could not read the text of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l’appel d’un contrôle : impossible de lire le texte de %1</translation>
     </message>
     <message>
         <source>Control call error: could not set the text of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l’appel d’un contrôle : impossible de définir le texte de %1</translation>
     </message>
     <message>
         <source>Control call error: could not read the state of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l’appel d’un contrôle : impossible de lire l’état de %1</translation>
     </message>
     <message>
         <source>Control call error: could not show or hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l’appel d’un contrôle : impossible d’afficher ou de masquer %1</translation>
     </message>
 </context>
 </TS>

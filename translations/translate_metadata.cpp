@@ -5,7 +5,9 @@
 //
 // Each line of the template that holds a @KEY@ of metadata_texts.h is written with the
 // English text in its place, then once more for each language whose translation has that
-// text: "Key[de]=..." in a desktop entry, the element with xml:lang="de" in XML.
+// text: "Key[de]=..." in a desktop entry, the element with xml:lang="de" in XML. In XML a
+// list (KEYWORDS, "a;b;") gives one element for each of its words. A right-to-left text
+// starts with a right-to-left mark, as the program's own do.
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "translations/metadata_texts.h"
+#include "user_texts/translation.h"
 
 namespace {
 
@@ -46,6 +49,12 @@ QString localized(QString line, const QString& code, const QString& placeholder,
     const qsizetype equals = line.indexOf('=');
     line.insert(equals, QString("[%1]").arg(code));
     return line.replace(placeholder, text);
+}
+
+// A list ("a;b;") is one element a word in XML, one line in a desktop entry.
+QStringList partsOf(const QString& text, bool xml) {
+    if (!xml || !text.endsWith(';')) return text.isEmpty() ? QStringList() : QStringList{text};
+    return text.split(';', Qt::SkipEmptyParts);
 }
 
 }  // namespace
@@ -84,10 +93,15 @@ int main(int argc, char* argv[]) {
         }
         const QString placeholder = QString("@%1@").arg(text->key);
         const QString english = QString::fromUtf8(text->english);
-        out << QString(line).replace(placeholder, xml ? english.toHtmlEscaped() : english) << '\n';
+        for (const QString& part : partsOf(english, xml)) {
+            out << QString(line).replace(placeholder, xml ? part.toHtmlEscaped() : part) << '\n';
+        }
         for (const Language& language : languages) {
             const QString translated = language.translator->translate(combicalc::metadata::kContext, text->english);
-            if (!translated.isEmpty()) out << localized(line, language.code, placeholder, translated, xml) << '\n';
+            for (const QString& part : partsOf(translated, xml)) {
+                const QString directed = combicalc::isRightToLeft(part.toStdString()) ? QChar(0x200F) + part : part;
+                out << localized(line, language.code, placeholder, directed, xml) << '\n';
+            }
         }
     }
     return 0;

@@ -338,15 +338,29 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("report");
         QTest::newRow("de") << "de"
-                            << "Umwandlungsfehler: das erste Eingabefeld enthält „Field 1“, das ist keine Zahl";
-        QTest::newRow("fr") << "fr"
-                            << "Erreur de conversion : la première case de saisie contient « Field 1 », qui n’est pas un nombre";
+                            << "Umwandlungsfehler: Der Text „Field 1“ im ersten Eingabefeld ist keine Zahl";
+        QTest::newRow("fr")
+            << "fr"
+            << "Erreur de conversion\u00A0: le premier champ de saisie contient «\u202FField 1\u202F», qui n’est pas un nombre";
         QTest::newRow("es") << "es"
-                            << "Error de conversión: la primera casilla de entrada contiene «Field 1», que no es un número";
+                            << "Error de conversión: el primer campo de entrada contiene «Field 1», que no es un número";
         QTest::newRow("pt_BR") << "pt_BR"
-                               << "Erro de conversão: a primeira caixa de entrada contém “Field 1”, que não é um número";
-        QTest::newRow("ar") << "ar"
-                            << "خطأ في التحويل: مربع الإدخال الأول يحتوي على «Field 1»، وهو ليس عددًا";
+                               << "Erro de conversão: o primeiro campo de entrada contém “Field 1”, que não é um número";
+        QTest::newRow("ar")
+            << "ar"
+            << "\u200Fخطأ في التحويل: يحتوي \u2068\u200Fحقل الإدخال الأول\u2069 على \u2068«Field 1»\u2069، وهذا ليس عددًا";
+        QTest::newRow("it") << "it"
+                            << "Errore di conversione: il primo campo di inserimento contiene «Field 1», che non è un numero";
+        QTest::newRow("pl") << "pl"
+                            << "Błąd konwersji: pierwsze pole wejściowe zawiera „Field 1”, co nie jest liczbą";
+        QTest::newRow("ru") << "ru"
+                            << "Ошибка преобразования: первое поле ввода содержит «Field 1», а это не число";
+        QTest::newRow("tr") << "tr"
+                            << "Dönüştürme hatası: Birinci giriş alanı içindeki “Field 1” bir sayı değil";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "转换错误：第一个输入框中的内容“Field 1”不是数字";
+        QTest::newRow("ja") << "ja"
+                            << "変換エラー：1番目の入力欄の内容「Field 1」は数値ではありません";
     }
     void reportsSpeakTheUsersLanguage() {
         QFETCH(QString, language);
