@@ -2,7 +2,10 @@
 # Photographs the calculator under Xvfb after working out a "2 Outcomes" example with the
 # mouse and keyboard, as a user would (screenshot_clicks.py beside this script):
 #
-#   scripts/generate/screenshot.sh [OUTPUT.png [SCALE [FONT-POINTS]]]
+#   scripts/generate/screenshot.sh [--popups] [OUTPUT.png [SCALE [FONT-POINTS]]]
+#
+# In the language LANG names (LANG=ar_EG.UTF-8 for Arabic); --popups adds photographs of
+# the screen with a tooltip, a context menu and the error report (screenshot_clicks.py).
 #
 # SCALE is the screen's scale factor (2 for a high-DPI screen); FONT-POINTS the desktop's
 # font size, set as a user of Qt programs sets it (through qt6ct). Defaults:
@@ -11,6 +14,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/xvfb.sh
+popups=()
+[ "${1:-}" != --popups ] || { popups=(--popups); shift; }
 output=${1:-docs/screenshot.png}
 scale=${2:-1}
 points=${3:-9}
@@ -27,4 +32,4 @@ if [ "$points" != 9 ]; then
   printf '[Fonts]\ngeneral="Sans Serif,%s,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"\n' "$points" >"$combicalc_xvfb_dir/qt6ct/qt6ct.conf"
   export QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=$combicalc_xvfb_dir
 fi
-dbus-run-session -- /usr/bin/python3 scripts/generate/screenshot_clicks.py "$exe" "$output"
+dbus-run-session -- /usr/bin/python3 scripts/generate/screenshot_clicks.py "$exe" "$output" "${popups[@]}"

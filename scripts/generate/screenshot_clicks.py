@@ -4,7 +4,11 @@ and typed keys, and photographs the window. Each control is found by its accessi
 through AT-SPI, and clicked in the middle of where it shows in the window, whatever the
 scale and font size.
 
-    screenshot_clicks.py PROGRAM OUTPUT.png    (DISPLAY and a session bus must be up)
+    screenshot_clicks.py PROGRAM OUTPUT.png [--popups]   (DISPLAY and a session bus must be up)
+
+With --popups, then photographs the whole screen with what a translator checks in their
+language: OUTPUT-tooltip.png (the first box's tooltip), OUTPUT-menu.png (a box's context
+menu) and OUTPUT-report.png (the error report of START on the placeholders).
 """
 import os
 import subprocess
@@ -17,11 +21,16 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../
 from atspi import descendant, find_program, wait_for  # noqa: E402
 
 
-def click(control, window_id, scale):
+def point_at(control, window_id, scale, *then):
+    """Moves the mouse to the middle of the control, then does the xdotool commands `then`."""
     box = control.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     centre = [str(round((start + size / 2) * scale)) for start, size in ((box.x, box.width), (box.y, box.height))]
-    subprocess.run(["xdotool", "mousemove", "--window", window_id, *centre, "click", "1"], check=True)
+    subprocess.run(["xdotool", "mousemove", "--window", window_id, *centre, *then], check=True)
     time.sleep(0.1)
+
+
+def click(control, window_id, scale):
+    point_at(control, window_id, scale, "click", "1")
 
 
 def pixel_scale(window, window_id):
@@ -35,6 +44,23 @@ def shown_window():
     """The X window of Form1 once it is mapped."""
     search = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Form1$"], capture_output=True, text=True)
     return search.stdout.split()[0] if search.returncode == 0 and search.stdout.strip() else None
+
+
+def photograph_popups(window, window_id, scale, output):
+    stem = output.removesuffix(".png")
+
+    def screen(name):
+        time.sleep(1.5)  # a tooltip shows after a pause
+        subprocess.run(["import", "-window", "root", f"{stem}-{name}.png"], check=True)
+
+    point_at(wait_for("find Field 1", lambda: descendant(window, "Field 1")), window_id, scale)
+    screen("tooltip")
+    point_at(wait_for("find Field 2", lambda: descendant(window, "Field 2")), window_id, scale, "click", "3")
+    screen("menu")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    click(wait_for("find START", lambda: descendant(window, "START")), window_id, scale)
+    screen("report")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
 
 
 def main():
@@ -55,6 +81,8 @@ def main():
         click(wait_for("find START", lambda: descendant(window, "START")), window_id, scale)
         time.sleep(0.3)
         subprocess.run(["import", "-window", window_id, output], check=True)
+        if "--popups" in sys.argv[3:]:
+            photograph_popups(window, window_id, scale, output)
     finally:
         process.terminate()
         process.wait(timeout=10)

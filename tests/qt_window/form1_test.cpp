@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 
@@ -337,39 +338,55 @@ private slots:
     void reportsSpeakTheUsersLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("typed");  // into Field 1, in Factorial; none leaves the placeholder
         QTest::newRow("de") << "de"
-                            << "Umwandlungsfehler: Der Text „Field 1“ im ersten Eingabefeld ist keine Zahl";
+                            << "Umwandlungsfehler: Der Text „Field 1“ im ersten Eingabefeld ist keine Zahl" << QString();
         QTest::newRow("fr")
             << "fr"
-            << "Erreur de conversion\u00A0: le premier champ de saisie contient «\u202FField 1\u202F», qui n’est pas un nombre";
+            << "Erreur de conversion\u00A0: le premier champ de saisie contient «\u202FField 1\u202F», qui n’est pas un nombre"
+            << QString();
         QTest::newRow("es") << "es"
-                            << "Error de conversión: el primer campo de entrada contiene «Field 1», que no es un número";
+                            << "Error de conversión: el primer campo de entrada contiene «Field 1», que no es un número"
+                            << QString();
         QTest::newRow("pt_BR") << "pt_BR"
-                               << "Erro de conversão: o primeiro campo de entrada contém “Field 1”, que não é um número";
+                               << "Erro de conversão: o primeiro campo de entrada contém “Field 1”, que não é um número"
+                               << QString();
         QTest::newRow("ar")
             << "ar"
-            << "\u200Fخطأ في التحويل: يحتوي \u2068\u200Fحقل الإدخال الأول\u2069 على \u2068«Field 1»\u2069، وهذا ليس عددًا";
+            << "\u200Fخطأ في التحويل: يحتوي \u2068\u200Fحقل الإدخال الأول\u2069 على \u2068«Field 1»\u2069، وهذا ليس عددًا"
+            << QString();
         QTest::newRow("it") << "it"
-                            << "Errore di conversione: il primo campo di inserimento contiene «Field 1», che non è un numero";
+                            << "Errore di conversione: il primo campo di inserimento contiene «Field 1», che non è un numero"
+                            << QString();
         QTest::newRow("pl") << "pl"
-                            << "Błąd konwersji: pierwsze pole wejściowe zawiera „Field 1”, co nie jest liczbą";
+                            << "Błąd konwersji: pierwsze pole wejściowe zawiera „Field 1”, co nie jest liczbą" << QString();
         QTest::newRow("ru") << "ru"
-                            << "Ошибка преобразования: первое поле ввода содержит «Field 1», а это не число";
+                            << "Ошибка преобразования: первое поле ввода содержит «Field 1», а это не число" << QString();
         QTest::newRow("tr") << "tr"
-                            << "Dönüştürme hatası: Birinci giriş alanı içindeki “Field 1” bir sayı değil";
+                            << "Dönüştürme hatası: Birinci giriş alanı içindeki “Field 1” bir sayı değil" << QString();
         QTest::newRow("zh_CN") << "zh_CN"
-                               << "转换错误：第一个输入框中的内容“Field 1”不是数字";
+                               << "转换错误：第一个输入框中的内容“Field 1”不是数字" << QString();
         QTest::newRow("ja") << "ja"
-                            << "変換エラー：1番目の入力欄の内容「Field 1」は数値ではありません";
+                            << "変換エラー：1番目の入力欄の内容「Field 1」は数値ではありません" << QString();
+        // Its numbers in the locale's digits, each isolated in the right-to-left sentence.
+        QTest::newRow("ar unfinished")
+            << "ar"
+            << "\u200Fلم يكتمل الحساب: يحتاج العدّ التنازلي في وضع \u2068Factorial\u2069 إلى أكثر من \u2068١٠٠٠\u2069 خطوة، لذا "
+               "يحتوي حقل \u2066Answer\u2069 على حاصل الضرب بعد \u2068١٠٠٠\u2069 خطوة، لا على النتيجة"
+            << "2000";
     }
     void reportsSpeakTheUsersLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, report);
+        QFETCH(QString, typed);
         translateThroughQt();
+        QLocale::setDefault(QLocale(language));  // the numbers' digits
+        const auto restore = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
         QTranslator translation;  // uninstalled when it goes
         QVERIFY(translation.load(QLocale(language), "combicalc", "_", COMBICALC_TRANSLATIONS_DIR));
         QCoreApplication::installTranslator(&translation);
         clickOption(option("Factorial"));
+        if (!typed.isEmpty()) box("Field 1")->setText(typed);
         watch_.expectErrorBox();
         QTest::mouseClick(start(), Qt::LeftButton);
         QCOMPARE(watch_.takeSeen(), QStringList{"Form1|" + report});  // the title is the window's
