@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Factorials, permutations, combinations and two-outcome probabilities</source>
-        <translation>Fattoriali, permutazioni, combinazioni e probabilità con due esiti possibili</translation>
+        <translation>Fattoriali, disposizioni, combinazioni e probabilità con due esiti possibili</translation>
     </message>
     <message>
         <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
-        <translation>calcolo combinatorio;fattoriale;permutazione;combinazione;probabilità;binomiale;nPr;nCr;</translation>
+        <translation>calcolo combinatorio;fattoriale;permutazione;disposizione;combinazione;probabilità;binomiale;nPr;nCr;</translation>
     </message>
     <message>
         <source>Calculator for combinatorics exercises</source>

@@ -5,15 +5,15 @@
     <name>combicalc::metadata</name>
     <message>
         <source>Combinatorics Calculator</source>
-        <translation>順列・組み合わせ計算機</translation>
+        <translation>順列・組合せ計算機</translation>
     </message>
     <message>
         <source>Factorials, permutations, combinations and two-outcome probabilities</source>
-        <translation>階乗、順列、組み合わせと反復試行の確率</translation>
+        <translation>階乗、順列、組合せと反復試行の確率</translation>
     </message>
     <message>
         <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
-        <translation>場合の数;階乗;順列;組み合わせ;確率;二項分布;nPr;nCr;</translation>
+        <translation>場合の数;階乗;順列;組合せ;組み合わせ;確率;二項分布;nPr;nCr;</translation>
     </message>
     <message>
         <source>Calculator for combinatorics exercises</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>nCr: the combinations of r out of n</source>
-        <translation>nCr：異なるn個のものからr個を取り出す組み合わせの数</translation>
+        <translation>nCr：異なるn個のものからr個を取り出す組合せの数</translation>
     </message>
     <message>
         <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>

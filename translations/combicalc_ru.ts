@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
-        <translation>r: сколько элементов выбирается (nPr, nCr) или сколько испытаний заканчиваются успехом (2 Outcomes)</translation>
+        <translation>r: сколько элементов выбирается (nPr, nCr) или сколько испытаний заканчивается успехом (2 Outcomes)</translation>
     </message>
     <message>
         <source>2 Outcomes: how many equally likely outcomes one trial has</source>
