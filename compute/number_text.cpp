@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -136,7 +137,13 @@ std::string formatNumber(double value, const Notation& notation) {
     if (value == 0) return "0";  // also for -0: a product that reached zero shows no sign
 
     char digits[32];
+#if defined(__cpp_lib_to_chars)
     const char* end = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, 15).ptr;
+#else
+    // A standard library without floating-point to_chars (emscripten's libc++ 13): the same
+    // text by definition, "%.15g", which its C library rounds exactly.
+    const char* end = digits + std::snprintf(digits, sizeof digits, "%.15g", value);
+#endif
     // Rounded to 15 digits, the few largest doubles give the one text that lies beyond the
     // double range; the largest 15-digit text below it reads back finite.
     constexpr std::string_view kBeyondRange = "1.79769313486232e+308";

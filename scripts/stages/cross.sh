@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Qt-free core for other platforms and standard libraries and runs its tests
 # there: the core's unit tests and the replay tables, whose outcomes must match the native
-# build's to the last character. Each configuration is a CMake preset that inherits "cross"
+# build's to the last character. GMP and MPFR for WebAssembly are built once from Debian's
+# sources (scripts/deps/gmp_mpfr.sh). Each configuration is a CMake preset that inherits "cross"
 # (CMakePresets.json); the program for Windows has a stage of its own.
 #
 #   scripts/stages/cross.sh [PRESET...]     (every cross preset by default)
@@ -10,6 +11,11 @@ cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
 combicalc_enable_architectures arm64 i386
 combicalc_install program quick cross
+combicalc_enable_source_packages
+
+# Debian's emscripten takes JavaScript modules (acorn) from Debian's folder for them, where a
+# node from another source does not look by itself.
+export NODE_PATH=/usr/share/nodejs
 
 presets=("$@")
 if [ ${#presets[@]} -eq 0 ]; then
@@ -19,6 +25,8 @@ for preset in json.load(open("CMakePresets.json"))["configurePresets"]:
 fi
 for preset in "${presets[@]}"; do
   echo "== core on $preset"
-  combicalc_logged "building for $preset" "build-cross/$preset.log" combicalc_build "$preset" -DCOMBICALC_WERROR=ON
+  options=(-DCOMBICALC_WERROR=ON)
+  [ "$preset" != wasm ] || options+=("-DCOMBICALC_WASM_MPFR=$(scripts/deps/gmp_mpfr.sh wasm)")
+  combicalc_logged "building for $preset" "build-cross/$preset.log" combicalc_build "$preset" "${options[@]}"
   ctest --preset "$preset"
 done

@@ -11,7 +11,7 @@ source scripts/lib/setup.sh
 combicalc_install program quick windows
 combicalc_enable_source_packages
 qt=$(scripts/deps/windows_qt.sh)
-mpfr=$(scripts/deps/mingw_mpfr.sh)
+mpfr=$(scripts/deps/gmp_mpfr.sh mingw)
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
 build_and_package() {
