@@ -152,14 +152,18 @@ std::string formatNumber(double value, const Notation& notation) {
     if (std::string_view(magnitude, static_cast<std::size_t>(end - magnitude)) == kBeyondRange) {
         std::copy(kLargestBelow.begin(), kLargestBelow.end(), magnitude);
     }
+    return inNotation(std::string_view(digits, static_cast<std::size_t>(end - digits)), notation);
+}
+
+std::string inNotation(std::string_view plain, const Notation& notation) {
     std::string text;
-    for (const char* c = digits; c != end; ++c) {
-        if (*c == '.') {
+    for (const char c : plain) {
+        if (c == '.') {
             text += notation.decimalSeparator;
-        } else if (isDigit(*c)) {
-            text += notation.digits[static_cast<std::size_t>(*c - '0')];
+        } else if (isDigit(c)) {
+            text += notation.digits[static_cast<std::size_t>(c - '0')];
         } else {
-            text += *c == 'e' ? 'E' : *c;
+            text += c == 'e' ? 'E' : c;
         }
     }
     return text;

@@ -52,4 +52,8 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
 // "NaN".
 std::string formatNumber(double value, const Notation& notation);
 
+// A number written with ASCII digits, "." and "e" ("1.8e+308") as `notation` writes it
+// ("1٫8E+308" in Arabic, with its digits).
+std::string inNotation(std::string_view plain, const Notation& notation);
+
 }  // namespace combicalc

@@ -13,20 +13,7 @@ void translateThroughQt() {
     installTranslation(
         [](const char* context, const char* english) { return QCoreApplication::translate(context, english).toStdString(); },
         // The numbers inside a report in the digits and separator of the boxes.
-        [](std::string_view plain) {
-            const Notation notation = notationOf(QLocale());
-            std::string text;
-            for (const char c : plain) {
-                if (c >= '0' && c <= '9') {
-                    text += notation.digits[static_cast<std::size_t>(c - '0')];
-                } else if (c == '.') {
-                    text += notation.decimalSeparator;
-                } else {
-                    text += c;
-                }
-            }
-            return text;
-        });
+        [](std::string_view plain) { return inNotation(plain, notationOf(QLocale())); });
 }
 
 void installTranslations(const QLocale& locale, const QString& folder) {

@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
         for (const Language& language : languages) {
             const QString translated = language.translator->translate(combicalc::metadata::kContext, text->english);
             for (const QString& part : partsOf(translated, xml)) {
-                const QString directed = combicalc::isRightToLeft(part.toStdString()) ? QChar(0x200F) + part : part;
+                const QString directed = QString::fromStdString(combicalc::withItsDirection(part.toStdString()));
                 out << localized(line, language.code, placeholder, directed, xml) << '\n';
             }
         }

@@ -37,7 +37,8 @@ std::string translated(const char* englishPattern, std::initializer_list<std::st
 // `plain` in the user's digits and decimal separator, once a number writer is installed.
 std::string localNumber(std::string_view plain);
 
-// Whether `text` holds a letter of a script written right to left (Hebrew, Arabic, ...).
-bool isRightToLeft(std::string_view text);
+// `text` with a right-to-left mark in front where it holds a letter of a script written right
+// to left (Hebrew, Arabic, ...), so that it is laid out right to left whatever its first word.
+std::string withItsDirection(std::string text);
 
 }  // namespace combicalc
