@@ -14,8 +14,8 @@
 #include <span>
 
 #include "qt_window/qt_text.h"
-#include "qt_window/twips.h"
 #include "window_state/controls.h"
+#include "window_state/twips.h"
 
 using namespace combicalc;
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include <fast_float/fast_float.h>
 
@@ -153,6 +154,12 @@ std::string formatNumber(double value, const Notation& notation) {
         std::copy(kLargestBelow.begin(), kLargestBelow.end(), magnitude);
     }
     return inNotation(std::string_view(digits, static_cast<std::size_t>(end - digits)), notation);
+}
+
+Notation localeNotation(std::string_view decimalSeparator, std::string_view groupSeparator, std::array<std::string, 10> digits) {
+    Notation notation(decimalSeparator, std::move(digits));
+    notation.readsPoint = decimalSeparator != "." && decimalSeparator != "," && groupSeparator != ".";
+    return notation;
 }
 
 std::string inNotation(std::string_view plain, const Notation& notation) {

@@ -29,6 +29,11 @@ struct Notation {
     bool readsPoint = false;
 };
 
+// How a locale writes numbers, from its decimal and group separators and its digits.
+// "." is read as the separator as well only where the locale's separator is neither "."
+// nor "," and "." cannot be its group separator.
+Notation localeNotation(std::string_view decimalSeparator, std::string_view groupSeparator, std::array<std::string, 10> digits);
+
 // Longer texts are not numbers: no one types a thousand characters into a calculator box,
 // and refusing them up front keeps a pasted document from costing time.
 inline constexpr std::size_t kMaxNumberTextLength = 1000;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
@@ -21,6 +22,7 @@ public:
         setObjectName(kErrorReportName);
         setLayoutDirection(QGuiApplication::layoutDirection());  // the user's, not the window's
         setAccessibleName(toQString(translated(texts::kErrorReport)));
+        button(QMessageBox::Ok)->setText(toQString(translated(texts::kOk)));
     }
 
 protected:

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -21,10 +20,10 @@
 #include "qt_window/focus_ring.h"
 #include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
-#include "qt_window/twips.h"
 #include "user_texts/box_words.h"
 #include "user_texts/texts.h"
 #include "window_state/mode_selection.h"
+#include "window_state/twips.h"
 
 namespace combicalc {
 
@@ -37,27 +36,6 @@ void place(QWidget* control, const ControlRow& row, double dpi) {
     control->setVisible(row.initiallyVisible);
     // What a screen reader says: the caption, or the box's placeholder.
     control->setAccessibleName(toQString(row.initialText));
-}
-
-// The rows in tab order, which is also the order screen readers walk the controls in.
-std::vector<const ControlRow*> rowsInTabOrder() {
-    std::vector<const ControlRow*> rows;
-    rows.reserve(kControls.size());
-    for (const ControlRow& row : kControls) rows.push_back(&row);
-    std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
-    return rows;
-}
-
-// From the window's corner to the far corner of the lowest option button: the option
-// buttons' column, in the window's and the panel's coordinates alike.
-TwipRect optionColumn() {
-    TwipRect column{0, 0, 0, 0};
-    for (const ControlRow& row : kControls) {
-        if (row.kind != ControlKind::OptionButton) continue;
-        column.width = std::max(column.width, row.geometry.left + row.geometry.width);
-        column.height = std::max(column.height, row.geometry.top + row.geometry.height);
-    }
-    return column;
 }
 
 // A focused command button is pressed by Return and Enter, as by Space.
@@ -113,7 +91,7 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     const PixelRect column = toPixels(optionColumn(), dpi);
     modes->setGeometry(column.left, column.top, column.width, column.height);
     QWidget* previous = nullptr;
-    for (const ControlRow* row : rowsInTabOrder()) {
+    for (const ControlRow* row : controlsInTabOrder()) {
         QWidget* control = nullptr;
         switch (row->kind) {
             case ControlKind::TextBox: control = createTextBox(*row); break;

@@ -23,11 +23,6 @@ struct ControlRow;
 
 class Form1 : public QWidget {
 public:
-    // The most a text box holds, so that a pasted document is not laid out again at every
-    // cursor blink. It is a line edit's usual limit (Qt's default): far more than any number
-    // (kMaxNumberTextLength), and a cut text is still reported with its length.
-    static constexpr int kMaxBoxTextLength = 32767;
-
     // `logicalDpi` (the screen's) and the application font's growth (see fontGrowth) size
     // the twip layout; `notation` is the user's, for the numbers a run writes.
     Form1(double logicalDpi, Notation notation);

@@ -178,5 +178,9 @@
         <source>Control call error: could not show or hide %1</source>
         <translation>خطأ في استدعاء عنصر تحكم: تعذّر إظهار %1 أو إخفاؤه</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
 </context>
 </TS>

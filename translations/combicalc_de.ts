@@ -178,5 +178,9 @@
         <source>Control call error: could not show or hide %1</source>
         <translation>Fehler beim Aufruf eines Steuerelements: Das Steuerelement %1 konnte nicht ein- oder ausgeblendet werden</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

@@ -178,5 +178,9 @@
         <source>Control call error: could not show or hide %1</source>
         <translation>Error de llamada al control: no se pudo mostrar u ocultar %1</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 </TS>

@@ -178,5 +178,9 @@
         <source>Control call error: could not show or hide %1</source>
         <translation>Erreur lors de l’appel d’un contrôle : impossible d’afficher ou de masquer %1</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

@@ -178,5 +178,9 @@
         <source>Error report</source>
         <translation>Segnalazione di errore</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

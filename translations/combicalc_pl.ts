@@ -178,5 +178,9 @@
         <source>Error report</source>
         <translation>Komunikat o błędzie</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

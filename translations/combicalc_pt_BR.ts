@@ -178,5 +178,9 @@
         <source>Control call error: could not show or hide %1</source>
         <translation>Erro de chamada ao controle: não foi possível mostrar ou ocultar %1</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

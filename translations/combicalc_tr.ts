@@ -178,5 +178,9 @@
         <source>Error report</source>
         <translation>Hata raporu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
 </context>
 </TS>

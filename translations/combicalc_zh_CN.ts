@@ -178,5 +178,9 @@
         <source>Error report</source>
         <translation>错误报告</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 </TS>

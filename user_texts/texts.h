@@ -58,5 +58,7 @@ inline constexpr const char* kNewAnswer = COMBICALC_TEXT("Answer %1");
 inline constexpr const char* kNoNewAnswer = COMBICALC_TEXT("No new answer: Answer still shows %1");
 inline constexpr const char* kModeGroup = COMBICALC_TEXT("Mode");
 inline constexpr const char* kErrorReport = COMBICALC_TEXT("Error report");
+// The error report's one button.
+inline constexpr const char* kOk = COMBICALC_TEXT("OK");
 
 }  // namespace combicalc::texts

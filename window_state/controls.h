@@ -4,6 +4,7 @@
 // the Qt window are both built from this table, so every name, placeholder, caption,
 // position and tab stop exists in exactly one place.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +52,11 @@ inline constexpr std::string_view kWindowTitle = "Form1";
 inline constexpr int kClientWidthTwips = 3720;
 inline constexpr int kClientHeightTwips = 4245;
 inline constexpr int kTwipsPerInch = 1440;
+
+// The most a text box holds, so that a pasted document is not laid out again at every cursor
+// blink: a line edit's usual limit, far more than any number (kMaxNumberTextLength), and a
+// cut text is still reported with its length.
+inline constexpr int kMaxBoxTextLength = 32767;
 
 // The START button is drawn larger than everything else, which uses the default font.
 inline constexpr std::string_view kCommandFontFace = "MS Sans Serif";
@@ -106,6 +112,36 @@ static_assert(everyControlHasItsRow());
 
 constexpr std::string_view nameOf(TextBox box) { return rowOf(box).name; }
 constexpr std::string_view nameOf(OptionButton option) { return rowOf(option).name; }
+
+// The rows in tab order, which is also the order screen readers walk the controls in.
+constexpr std::array<const ControlRow*, kControls.size()> controlsInTabOrder() {
+    std::array<const ControlRow*, kControls.size()> rows{};
+    for (const ControlRow& row : kControls) rows[static_cast<std::size_t>(row.tabIndex)] = &row;
+    return rows;
+}
+
+namespace detail {
+constexpr bool tabIndexesAreATabOrder() {
+    for (const ControlRow* row : controlsInTabOrder()) {
+        if (row == nullptr) return false;
+    }
+    return true;
+}
+static_assert(tabIndexesAreATabOrder(), "every tab index from 0 to 15 once");
+}  // namespace detail
+
+// From the window's corner to the far corner of the lowest option button: the option
+// buttons' column, which holds them as one group, in the window's and the group's
+// coordinates alike.
+constexpr TwipRect optionColumn() {
+    TwipRect column{0, 0, 0, 0};
+    for (const ControlRow& row : kControls) {
+        if (row.kind != ControlKind::OptionButton) continue;
+        column.width = std::max(column.width, row.geometry.left + row.geometry.width);
+        column.height = std::max(column.height, row.geometry.top + row.geometry.height);
+    }
+    return column;
+}
 
 // The text a run writes back into an input box when it ends is the box's initial text.
 constexpr std::string_view placeholderOf(TextBox box) { return rowOf(box).initialText; }

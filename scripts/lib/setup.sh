@@ -16,9 +16,9 @@ combicalc_packages_release=(python3-mpmath xvfb x11-utils qt6-wayland python3-py
   speech-dispatcher openbox xdotool)
 combicalc_packages_sanitize=(clang libclang-rt-dev)
 # MPFR for ARM and 32-bit x86 from Debian's multiarch packages; for WebAssembly and Windows
-# from its sources.
+# from its sources. The page for browsers is tested in chromium.
 combicalc_packages_cross=(clang libc++-dev libc++abi-dev g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
-  libmpfr-dev:arm64 libmpfr-dev:i386 emscripten nodejs m4 dpkg-dev)
+  libmpfr-dev:arm64 libmpfr-dev:i386 emscripten nodejs m4 dpkg-dev chromium)
 combicalc_packages_windows=(g++-mingw-w64-x86-64-posix wine wine64 m4 patch dpkg-dev nsis unzip fonts-wine xclip xvfb
   openbox xdotool)
 combicalc_packages_debian=(dpkg-dev debhelper desktop-file-utils appstream lintian devscripts debootstrap xvfb x11-utils)

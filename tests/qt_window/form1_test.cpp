@@ -18,9 +18,9 @@
 #include "qt_window/locale_notation.h"
 #include "qt_window/object_names.h"
 #include "qt_window/translations.h"
-#include "qt_window/twips.h"
 #include "tests/qt_window/modal_watch.h"
 #include "tests/qt_window/window_driver.h"
+#include "window_state/twips.h"
 
 using namespace combicalc;
 using test_support::clickOption;
@@ -258,7 +258,7 @@ private slots:
         QLineEdit* edit = box("Field 1");
         test_support::selectAllIn(edit);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(edit->text().size(), Form1::kMaxBoxTextLength);
+        QCOMPARE(edit->text().size(), kMaxBoxTextLength);
         watch_.expectErrorBox();
         QTest::mouseClick(start(), Qt::LeftButton);
         const QStringList seen = watch_.takeSeen();

@@ -130,7 +130,7 @@ private:
             const QString huge(100000, pick(2) ? QChar('9') : QChar(u'ж'));
             QApplication::clipboard()->setText(huge);
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            QVERIFY2(edit->text() == huge.left(Form1::kMaxBoxTextLength), qPrintable(context_ + ": a paste was not capped"));
+            QVERIFY2(edit->text() == huge.left(kMaxBoxTextLength), qPrintable(context_ + ": a paste was not capped"));
             return;
         }
         const QString text = randomText();

@@ -55,7 +55,7 @@ std::string kindOf(const RunError& error) {
     return "control";
 }
 
-std::string runCase(MemoryStore& store, std::string_view decimalSeparator) {
+std::string runCase(FieldStore& store, std::string_view decimalSeparator) {
     std::string outcome = "ok";
     try {
         run(store, decimalSeparator);

@@ -22,7 +22,7 @@ namespace combicalc::replay {
 std::optional<MemoryStore> parseCase(std::string_view line);
 
 // Runs START on the store and describes the outcome.
-std::string runCase(MemoryStore& store, std::string_view decimalSeparator);
+std::string runCase(FieldStore& store, std::string_view decimalSeparator);
 
 std::string kindOf(const RunError& error);
 

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the browser driver the page's tests use (tests/web/package.json, its versions
+# locked in package-lock.json) from the npm registry, once, into a cache folder outside the
+# tree, and prints its node_modules folder. It drives Debian's chromium: the driver's own
+# browser download is never run.
+#
+#   scripts/deps/page_driver.sh   (the cache is $COMBICALC_CACHE, by default ~/.cache/combicalc)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/lib/setup.sh
+# A node from another source than Debian's brings its npm; Debian's comes apart.
+command -v npm >/dev/null || combicalc_install_missing npm
+
+install_driver() {  # install_driver PREFIX WORK
+  mkdir -p "$1" && cp tests/web/package.json tests/web/package-lock.json "$1/" &&
+    (cd "$1" && npm ci --ignore-scripts --no-audit --no-fund)
+}
+prefix=$(combicalc_cached_build page-driver "$(node --version)" "$(cat tests/web/package-lock.json)" "a few seconds" install_driver)
+echo "$prefix/node_modules"

@@ -1,0 +1,206 @@
+// The calculator as a web page: the sixteen controls of the control table made into the
+// page's own elements (radio buttons, text inputs, a button) at their twip positions and in
+// tab order, and the window's two handlers, which work on them through a PageStore as the
+// desktop window's work on its widgets. The page's script (page.js) opens it in the
+// browser's language and notation, shows the error report and speaks the new answer.
+
+#include "web/page.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstring>
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "compute/run.h"
+#include "user_texts/box_words.h"
+#include "user_texts/texts.h"
+#include "web/translation_table.h"
+#include "window_state/mode_selection.h"
+#include "window_state/twips.h"
+
+namespace combicalc {
+
+namespace {
+
+using emscripten::val;
+
+// CSS pixels are 1/96 inch; the browser's zoom and font settings scale the whole page.
+constexpr double kCssPixelsPerInch = 96;
+
+struct Page {
+    PageStore store;
+    Notation notation;
+    std::span<const TranslatedText> texts;  // the user's language's; none for English
+};
+
+Page& page() {
+    static Page instance;
+    return instance;
+}
+
+std::string translate(const char* context, const char* english) {
+    for (const TranslatedText& text : page().texts) {
+        if (std::strcmp(text.context, context) == 0 && std::strcmp(text.english, english) == 0) return text.translation;
+    }
+    return english;
+}
+
+val document() { return val::global("document"); }
+
+val byId(const char* id) { return document().call<val>("getElementById", std::string(id)); }
+
+val create(const char* tag, const char* className) {
+    val element = document().call<val>("createElement", std::string(tag));
+    element.set("className", std::string(className));
+    return element;
+}
+
+void place(val& element, const TwipRect& rect) {
+    const PixelRect pixels = toPixels(rect, kCssPixelsPerInch);
+    val style = element["style"];
+    style.set("left", std::to_string(pixels.left) + "px");
+    style.set("top", std::to_string(pixels.top) + "px");
+    style.set("width", std::to_string(pixels.width) + "px");
+    style.set("height", std::to_string(pixels.height) + "px");
+}
+
+val createTextBox(const ControlRow& row) {
+    val box = create("input", "box");
+    box.set("type", std::string("text"));
+    box.set("value", std::string(row.initialText));
+    box.set("maxLength", kMaxBoxTextLength);
+    box.set("spellcheck", false);
+    box.set("autocomplete", std::string("off"));
+    // What a screen reader says, as on the desktop: the box's placeholder, then what it holds.
+    box.call<void>("setAttribute", std::string("aria-label"), std::string(row.initialText));
+    if (const char* holds = wordsFor(static_cast<TextBox>(row.index)).description) box.set("title", translated(holds));
+    page().store.attach(static_cast<TextBox>(row.index), box);
+    return box;
+}
+
+// A label holding its radio button, so that a click on the caption selects it too.
+val createOptionButton(const ControlRow& row) {
+    val option = create("label", "option");
+    val radio = create("input", "");
+    radio.set("type", std::string("radio"));
+    radio.set("name", std::string("mode"));
+    radio.set("value", std::string(row.name));
+    radio.call<void>("addEventListener", std::string("change"), val::module_property("optionSelected"));
+    val caption = create("span", "caption");
+    caption.set("textContent", std::string(row.initialText));
+    option.call<void>("append", radio, caption);
+    page().store.attach(static_cast<OptionButton>(row.index), radio);
+    return option;
+}
+
+val createStartButton(const ControlRow& row) {
+    val start = create("button", "start");
+    start.set("type", std::string("button"));
+    start.set("textContent", std::string(row.initialText));
+    val style = start["style"];
+    style.set("fontFamily", "\"" + std::string(kCommandFontFace) + "\", sans-serif");
+    style.set("fontSize", std::to_string(kCommandFontPoints) + "pt");
+    start.call<void>("addEventListener", std::string("click"), val::module_property("startClicked"));
+    return start;
+}
+
+// Runs a handler; an error ends it where it occurred and is reported over whatever the
+// handler wrote so far. Whether it ran to its end.
+bool handle(const std::function<void()>& handler) {
+    std::optional<std::string> failure;
+    try {
+        handler();
+    } catch (const std::exception& error) {  // a RunError, or running out of memory
+        failure = error.what();
+    }
+    page().store.showWrittenTexts();
+    if (failure) val::module_property("report")(*failure);
+    return !failure;
+}
+
+void startClicked(val /*event*/) {
+    const std::string before = page().store.getText(TextBox::a);
+    if (!handle([] { run(page().store, page().notation); })) return;
+    const std::string answer = page().store.getText(TextBox::a);
+    val::module_property("announce")(translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer}));
+}
+
+// Whenever an option becomes selected, by a click, the keys or a screen reader, and only then.
+void optionSelected(val event) {
+    const std::string name = event["target"]["value"].as<std::string>();
+    for (const ModeOption& row : kModeOptions) {
+        if (nameOf(row.option) == name) handle([&row] { selectMode(page().store, row.mode); });
+    }
+}
+
+// The languages the page is translated into, space-separated, as the .ts files name them.
+std::string languages() {
+    std::string codes;
+    for (const TranslatedLanguage& language : translatedLanguages()) codes.append(codes.empty() ? "" : " ").append(language.code);
+    return codes;
+}
+
+// Builds the window into the page's element "Form1" in `language` (one of languages(), or
+// "" for English) with the numbers as the user's locale writes them: its decimal and group
+// separators and its ten digits, space-separated.
+void openWindow(const std::string& language,
+                const std::string& decimalSeparator,
+                const std::string& groupSeparator,
+                const std::string& digits) {
+    for (const TranslatedLanguage& translation : translatedLanguages()) {
+        if (translation.code == language) page().texts = translation.texts;
+    }
+    std::array<std::string, 10> localDigits;
+    for (std::size_t digit = 0, start = 0; digit < 10; ++digit) {
+        const std::size_t end = std::min(digits.find(' ', start), digits.size());
+        localDigits[digit] = digits.substr(start, end - start);
+        start = end + 1;
+    }
+    page().notation = localeNotation(decimalSeparator, groupSeparator, localDigits);
+    installTranslation(translate, [](std::string_view plain) { return inNotation(plain, page().notation); });
+
+    val window = byId(kWindowTitle.data());
+    place(window, {0, 0, kClientWidthTwips, kClientHeightTwips});
+    // The option buttons share a group, so that screen readers announce them as one and the
+    // arrow keys move the selection among them; it lies where they lie, so that their twip
+    // positions hold inside it too.
+    val modes = create("div", "modes");
+    modes.call<void>("setAttribute", std::string("role"), std::string("radiogroup"));
+    modes.call<void>("setAttribute", std::string("aria-label"), translated(texts::kModeGroup));
+    place(modes, optionColumn());
+    window.call<void>("append", modes);
+    for (const ControlRow* row : controlsInTabOrder()) {
+        val control = val::null();
+        switch (row->kind) {
+            case ControlKind::TextBox: control = createTextBox(*row); break;
+            case ControlKind::OptionButton: control = createOptionButton(*row); break;
+            case ControlKind::CommandButton: control = createStartButton(*row); break;
+        }
+        control.set("id", std::string(row->name));
+        control.set("hidden", !row->initiallyVisible);
+        place(control, row->geometry);
+        (row->kind == ControlKind::OptionButton ? modes : window).call<void>("append", control);
+    }
+    document().set("title", std::string(kWindowTitle));
+    val report = byId("report");
+    report.call<void>("setAttribute", std::string("aria-label"), translated(texts::kErrorReport));
+    byId("report-title").set("textContent", std::string(kWindowTitle));
+    byId("report-ok").set("textContent", translated(texts::kOk));
+}
+
+}  // namespace
+
+PageStore& pageStore() { return page().store; }
+
+}  // namespace combicalc
+
+EMSCRIPTEN_BINDINGS(combicalc_page) {
+    emscripten::function("languages", &combicalc::languages);
+    emscripten::function("openWindow", &combicalc::openWindow);
+    emscripten::function("startClicked", &combicalc::startClicked);
+    emscripten::function("optionSelected", &combicalc::optionSelected);
+}

@@ -1,0 +1,77 @@
+// The page's side of the calculator, run before the program (page.cpp) starts: it opens the
+// window in the browser's language and notation, fits the option captions, shows the error
+// report and has screen readers speak what a run left in Answer.
+'use strict';
+
+// The first of the user's languages the program is translated into, as its .ts file names
+// it ("de", "pt_BR"), or "" for the program's own English, as the desktop program chooses.
+function pageLanguage(translated) {
+  for (const tag of navigator.languages || [navigator.language]) {
+    let locale;
+    try {
+      locale = new Intl.Locale(tag).maximize();
+    } catch (error) {
+      continue;  // not a language tag
+    }
+    for (const code of [`${locale.language}_${locale.region}`, locale.language]) {
+      if (translated.includes(code)) return code;
+    }
+    if (locale.language === 'en') return '';
+  }
+  return '';
+}
+
+// How the browser's locale writes numbers: its decimal and group separators and its digits.
+function browserNotation() {
+  const parts = new Intl.NumberFormat(undefined, { useGrouping: true }).formatToParts(1234567.5);
+  const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
+  const digit = new Intl.NumberFormat(undefined, { useGrouping: false });
+  return { decimal: part('decimal'), group: part('group'), digits: [...Array(10).keys()].map((d) => digit.format(d)) };
+}
+
+// Every option keeps the same font, shrunk in half points (not below 6) until each caption
+// shows in full inside its button; words that do not fit on one line go on the next.
+function fitCaptions() {
+  const modes = document.querySelector('.modes');
+  const options = [...modes.querySelectorAll('.option')];
+  const fits = () => options.every((o) => o.scrollWidth <= o.clientWidth && o.scrollHeight <= o.clientHeight);
+  for (let points = 9; points > 6 && !fits(); points -= 0.5) modes.style.fontSize = `${points - 0.5}pt`;
+}
+
+function openReport() {
+  const report = document.getElementById('report');
+  const text = document.getElementById('report-text');
+  // Copy (Ctrl+C) with nothing selected copies the whole report, as on the desktop.
+  report.addEventListener('keydown', (event) => {
+    if ((event.ctrlKey || event.metaKey) && event.key === 'c' && document.getSelection().isCollapsed) {
+      navigator.clipboard.writeText(text.textContent).catch(() => {});
+    }
+  });
+  Module.report = (message) => {
+    text.textContent = message;
+    // The user's direction, not the window's: a right-to-left text starts with its mark.
+    report.dir = message.startsWith('\u200f') ? 'rtl' : 'ltr';
+    if (!report.open) report.showModal();  // the OK button takes the focus; Escape closes it too
+  };
+}
+
+// Screen readers speak a live region's new text without the focus moving; emptied first, so
+// that the same message after another run is spoken again.
+function openAnnouncer() {
+  const announcer = document.getElementById('announcer');
+  Module.announce = (message) => {
+    announcer.textContent = '';
+    setTimeout(() => { announcer.textContent = message; }, 50);
+  };
+}
+
+Module.onRuntimeInitialized = () => {
+  const language = pageLanguage(Module.languages().split(' '));
+  const notation = browserNotation();
+  document.documentElement.lang = language ? language.replace('_', '-') : 'en';
+  openReport();
+  openAnnouncer();
+  Module.openWindow(language, notation.decimal, notation.group, notation.digits.join(' '));
+  fitCaptions();
+  document.body.dataset.ready = 'true';
+};
