@@ -1,6 +1,9 @@
 // Debian's chromium, headless, driven by playwright-core (NODE_PATH names its folder): the
 // driver's own browser is never downloaded.
 'use strict';
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
 const { chromium } = require('playwright-core');
 
 // As root and on a machine with no network: no sandbox, and none of the browser's own
@@ -24,4 +27,18 @@ async function openPage(browser, url, locale = 'en-US') {
   return page;
 }
 
-module.exports = { launch, openPage };
+// Serves the files of `folder` on 127.0.0.1, as a web server serves the page's separate
+// files; resolves to the server and its address.
+async function serveFolder(folder) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, path.basename(new URL(request.url, 'http://localhost').pathname));
+    if (!types[path.extname(file)] || !fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] });
+    fs.createReadStream(file).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { server, url: `http://127.0.0.1:${server.address().port}/` };
+}
+
+module.exports = { launch, openPage, serveFolder };

@@ -6,11 +6,9 @@
 //   page_test.js FILE_PAGE.html SERVER_PAGE.html FOLDER
 'use strict';
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const http = require('node:http');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { launch, openPage } = require('./browser.js');
+const { launch, openPage, serveFolder } = require('./browser.js');
 
 const [filePage, serverPage, folder] = process.argv.slice(2);
 const fileUrl = pathToFileURL(filePage).href;
@@ -118,16 +116,9 @@ async function keyboardOnly(browser) {
 
 // The separate files, as a web server serves them.
 async function fromAWebServer(browser) {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-  const server = http.createServer((request, response) => {
-    const file = path.join(path.dirname(serverPage), path.basename(new URL(request.url, 'http://x').pathname));
-    if (!fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(response);
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const { server, url } = await serveFolder(path.dirname(serverPage));
   try {
-    const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/combicalc.html`);
+    const page = await openPage(browser, `${url}combicalc.html`);
     await runWithMouse(page, 'nCr', ['5', '2']);
     assert.equal(await box(page, 'Answer').inputValue(), '10', 'served');
     await page.context().close();
