@@ -28,7 +28,7 @@ namespace {
 
 using emscripten::val;
 
-// CSS pixels are 1/96 inch; the browser's zoom and font settings scale the whole page.
+// CSS pixels are 1/96 inch; the browser's zoom scales the whole page.
 constexpr double kCssPixelsPerInch = 96;
 
 struct Page {
@@ -146,19 +146,17 @@ std::string languages() {
 
 // Builds the window into the page's element "Form1" in `language` (one of languages(), or
 // "" for English) with the numbers as the user's locale writes them: its decimal and group
-// separators and its ten digits, space-separated.
+// separators and an array of its ten digits (ASCII digits where it holds other than ten).
 void openWindow(const std::string& language,
                 const std::string& decimalSeparator,
                 const std::string& groupSeparator,
-                const std::string& digits) {
+                const val& digits) {
     for (const TranslatedLanguage& translation : translatedLanguages()) {
         if (translation.code == language) page().texts = translation.texts;
     }
-    std::array<std::string, 10> localDigits;
-    for (std::size_t digit = 0, start = 0; digit < 10; ++digit) {
-        const std::size_t end = std::min(digits.find(' ', start), digits.size());
-        localDigits[digit] = digits.substr(start, end - start);
-        start = end + 1;
+    std::array<std::string, 10> localDigits = Notation().digits;
+    if (digits["length"].as<std::size_t>() == localDigits.size()) {
+        for (std::size_t digit = 0; digit < localDigits.size(); ++digit) localDigits[digit] = digits[digit].as<std::string>();
     }
     page().notation = localeNotation(decimalSeparator, groupSeparator, localDigits);
     installTranslation(translate, [](std::string_view plain) { return inNotation(plain, page().notation); });

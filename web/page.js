@@ -21,11 +21,13 @@ function pageLanguage(translated) {
   return '';
 }
 
-// How the browser's locale writes numbers: its decimal and group separators and its digits.
+// How the user's first language writes numbers (as the desktop takes them from the
+// session's locale): its decimal and group separators and its ten digits.
 function browserNotation() {
-  const parts = new Intl.NumberFormat(undefined, { useGrouping: true }).formatToParts(1234567.5);
+  const locale = navigator.language || undefined;
+  const parts = new Intl.NumberFormat(locale, { useGrouping: true }).formatToParts(1234567.5);
   const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
-  const digit = new Intl.NumberFormat(undefined, { useGrouping: false });
+  const digit = new Intl.NumberFormat(locale, { useGrouping: false });
   return { decimal: part('decimal'), group: part('group'), digits: [...Array(10).keys()].map((d) => digit.format(d)) };
 }
 
@@ -41,11 +43,17 @@ function fitCaptions() {
 function openReport() {
   const report = document.getElementById('report');
   const text = document.getElementById('report-text');
-  // Copy (Ctrl+C) with nothing selected copies the whole report, as on the desktop.
-  report.addEventListener('keydown', (event) => {
-    if ((event.ctrlKey || event.metaKey) && event.key === 'c' && document.getSelection().isCollapsed) {
-      navigator.clipboard.writeText(text.textContent).catch(() => {});
-    }
+  // Copy with nothing selected (Ctrl+C, Ctrl+Insert, the browser's menu) copies the whole
+  // report, as on the desktop; a selection copies as the browser copies it.
+  report.addEventListener('copy', (event) => {
+    if (!document.getSelection().isCollapsed) return;
+    event.clipboardData.setData('text/plain', text.textContent);
+    event.preventDefault();
+  });
+  // A click beside the text or the button, or on the dimmed page, leaves the focus on OK, so
+  // that Return still closes the report.
+  report.addEventListener('mousedown', (event) => {
+    if (!event.target.closest('p, button')) event.preventDefault();
   });
   Module.report = (message) => {
     text.textContent = message;
@@ -71,7 +79,7 @@ Module.onRuntimeInitialized = () => {
   document.documentElement.lang = language ? language.replace('_', '-') : 'en';
   openReport();
   openAnnouncer();
-  Module.openWindow(language, notation.decimal, notation.group, notation.digits.join(' '));
+  Module.openWindow(language, notation.decimal, notation.group, notation.digits);
   fitCaptions();
   document.body.dataset.ready = 'true';
   performance.mark('combicalc-interactive');  // what bench/page_startup.js measures

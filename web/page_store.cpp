@@ -29,8 +29,7 @@ void PageStore::setVisible(TextBox box, bool visible) { element(box, ControlCall
 
 void PageStore::select(std::optional<OptionButton> selected) {
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        const auto option = static_cast<OptionButton>(i);
-        element(option, ControlCall::SetText).set("checked", option == selected);
+        if (options_[i]) options_[i]->set("checked", static_cast<OptionButton>(i) == selected);
     }
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the finished translations of the program's texts (user_texts/texts.h) from .ts files
-as a C++ table (translation_table.h); the desktop metadata's texts are not the page's.
+as the C++ table translation_table.h declares; the desktop metadata's texts are not the page's.
 
 usage: translation_table.py OUTPUT.cpp combicalc_LANGUAGE.ts...
 """
@@ -34,8 +34,9 @@ def main(output, ts_files):
                 continue
             for message in context.iter("message"):
                 translation = message.find("translation")
-                # What Qt's tools would leave out: an unfinished or vanished message.
-                if translation is None or translation.get("type") or not translation.text:
+                # What lrelease leaves out of the desktop's: an empty translation, and one of a
+                # text the program no longer has. An unfinished one is kept, as there.
+                if translation is None or translation.get("type") in ("vanished", "obsolete") or not translation.text:
                     continue
                 rows.append("    {%s, %s, %s}," % (literal(name), literal(message.findtext("source")), literal(translation.text)))
         array = "k_" + code

@@ -2,8 +2,9 @@
 # Builds the Qt-free core for other platforms and standard libraries and runs its tests
 # there: the core's unit tests and the replay tables, whose outcomes must match the native
 # build's to the last character. GMP and MPFR for WebAssembly are built once from Debian's
-# sources (scripts/deps/gmp_mpfr.sh). The WebAssembly build makes the page for browsers too,
-# which is tested in Debian's chromium with the driver scripts/deps/page_driver.sh installs. Each configuration is a CMake preset that inherits "cross"
+# sources (scripts/deps/gmp_mpfr.sh). The WebAssembly build makes the page for browsers
+# too, which is tested in Debian's chromium with the driver scripts/deps/page_driver.sh
+# installs. Each configuration is a CMake preset that inherits "cross"
 # (CMakePresets.json); the program for Windows has a stage of its own.
 #
 #   scripts/stages/cross.sh [PRESET...]     (every cross preset by default)
