@@ -50,7 +50,8 @@ async function runsInEveryMode(browser) {
     assert.equal(await box(page, 'Answer').inputValue(), answer, name);
     for (const input of kInputs) assert.equal(await box(page, input).inputValue(), input, `${name}: ${input} is reset`);
     await spoken(page, message);
-    if (name === '2 Outcomes in German') await page.screenshot({ path: path.join(folder, 'page-run-de.png') });
+    if (name === '2 Outcomes') await page.locator('#Form1').screenshot({ path: path.join(folder, 'page-run.png') });
+    if (name === '2 Outcomes in Arabic') await page.screenshot({ path: path.join(folder, 'page-run-ar.png') });
     await page.context().close();
   }
 }
