@@ -51,7 +51,7 @@ std::string translate(const char* context, const char* english) {
 
 val document() { return val::global("document"); }
 
-val byId(const char* id) { return document().call<val>("getElementById", std::string(id)); }
+val byId(std::string_view id) { return document().call<val>("getElementById", std::string(id)); }
 
 val create(const char* tag, const char* className) {
     val element = document().call<val>("createElement", std::string(tag));
@@ -161,7 +161,7 @@ void openWindow(const std::string& language,
     page().notation = localeNotation(decimalSeparator, groupSeparator, localDigits);
     installTranslation(translate, [](std::string_view plain) { return inNotation(plain, page().notation); });
 
-    val window = byId(kWindowTitle.data());
+    val window = byId(kWindowTitle);
     place(window, {0, 0, kClientWidthTwips, kClientHeightTwips});
     // The option buttons share a group, so that screen readers announce them as one and the
     // arrow keys move the selection among them; it lies where they lie, so that their twip

@@ -82,5 +82,5 @@ Module.onRuntimeInitialized = () => {
   Module.openWindow(language, notation.decimal, notation.group, notation.digits);
   fitCaptions();
   document.body.dataset.ready = 'true';
-  performance.mark('combicalc-interactive');  // what bench/page_startup.js measures
+  performance.mark('combicalc-interactive');  // what bench/page_bench.js measures
 };
