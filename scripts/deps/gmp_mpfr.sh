@@ -42,4 +42,4 @@ build() {  # build PREFIX WORK
 }
 combicalc_cached_build "$target-mpfr" "$mpfr_version" \
   "$(printf '%s\n' "$gmp_version" "$mpfr_version" "$compiler_version" "${configure[*]} ${configure_options[*]}")" \
-  "about 5 minutes" build
+  "5 to 10 minutes" build
