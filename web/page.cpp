@@ -137,10 +137,10 @@ void optionSelected(val event) {
     }
 }
 
-// The languages the page is translated into, space-separated, as the .ts files name them.
-std::string languages() {
-    std::string codes;
-    for (const TranslatedLanguage& language : translatedLanguages()) codes.append(codes.empty() ? "" : " ").append(language.code);
+// The languages the page is translated into, as the .ts files name them ("de", "pt_BR").
+val languages() {
+    val codes = val::array();
+    for (const TranslatedLanguage& language : translatedLanguages()) codes.call<void>("push", std::string(language.code));
     return codes;
 }
 

@@ -74,7 +74,7 @@ function openAnnouncer() {
 }
 
 Module.onRuntimeInitialized = () => {
-  const language = pageLanguage(Module.languages().split(' '));
+  const language = pageLanguage(Module.languages());
   const notation = browserNotation();
   document.documentElement.lang = language ? language.replace('_', '-') : 'en';
   openReport();

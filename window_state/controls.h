@@ -1,8 +1,8 @@
 #pragma once
 
-// The sixteen controls of the calculator's window, described once. The in-memory store and
-// the Qt window are both built from this table, so every name, placeholder, caption,
-// position and tab stop exists in exactly one place.
+// The sixteen controls of the calculator's window, described once. The in-memory store, the
+// Qt window and the web page are all built from this table, so every name, placeholder,
+// caption, position and tab stop exists in exactly one place.
 
 #include <algorithm>
 #include <array>
