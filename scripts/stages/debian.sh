@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program debian
+combicalc_install_for debian
 
 echo "== two builds of the package, the second under umask 002"
 deb=$( (umask 022 && scripts/build_deb.sh build-package/one))

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program quick
+combicalc_install_for quick
 
 echo "== formatting and scripts"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program quick release
+combicalc_install_for release
 scripts/stages/quick.sh
 echo "== the release build's slow tests"
 ctest --preset release -L slow

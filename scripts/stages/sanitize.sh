@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program quick release sanitize
+combicalc_install_for sanitize
 
 echo "== sanitizer build"
 combicalc_build fuzz -DCOMBICALC_WERROR=ON

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_install program quick windows
+combicalc_install_for windows
 combicalc_enable_source_packages
 qt=$(scripts/deps/windows_qt.sh)
 mpfr=$(scripts/deps/gmp_mpfr.sh mingw)
