@@ -2,18 +2,20 @@
 # Installs the browser driver the page's tests use (tests/web/package.json, its versions
 # locked in package-lock.json) from the npm registry, once, into a cache folder outside the
 # tree, and prints its node_modules folder. It drives Debian's chromium: the driver's own
-# browser download is never run.
+# browser download is never run. Its version is one whose "engines" admit Debian 12's node
+# (18.20): npm refuses to install one that does not admit the node it runs on.
 #
 #   scripts/deps/page_driver.sh   (the cache is $COMBICALC_CACHE, by default ~/.cache/combicalc)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
 # A node from another source than Debian's brings its npm; Debian's comes apart.
-command -v npm >/dev/null || combicalc_install_missing npm
+# What is printed is the folder alone: the install's words go to standard error.
+command -v npm >/dev/null || combicalc_install_missing npm >&2
 
 install_driver() {  # install_driver PREFIX WORK
   mkdir -p "$1" && cp tests/web/package.json tests/web/package-lock.json "$1/" &&
-    (cd "$1" && npm ci --ignore-scripts --no-audit --no-fund)
+    (cd "$1" && npm ci --engine-strict --ignore-scripts --no-audit --no-fund)
 }
 prefix=$(combicalc_cached_build page-driver "$(node --version)" "$(cat tests/web/package-lock.json)" "a few seconds" install_driver)
 echo "$prefix/node_modules"
