@@ -20,7 +20,7 @@ case "$target" in
     # GMP's configure compiles helper programs it runs on the build machine.
     configure=(env CC_FOR_BUILD=gcc emconfigure ./configure --host=none --disable-assembly)
     make=(emmake make)
-    compiler_version=$(emcc --version | head -n 1)
+    compiler_version=$(emcc --version | sed -n 1p)
     ;;
   *) echo "usage: scripts/deps/gmp_mpfr.sh mingw|wasm" >&2; exit 2 ;;
 esac

@@ -1,6 +1,10 @@
 # shellcheck shell=bash
 # Sourced by the project's scripts: what several of them do, written once.
 
+# A command that fails inside $(...) fails the script, as it would outside: a value that is
+# a failure's message is never passed on as a path.
+shopt -s inherit_errexit
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Runs COMMAND with its output in LOG; when it fails, shows the log's end and fails naming
@@ -34,12 +38,13 @@ combicalc_wine_prefix() {  # combicalc_wine_prefix FOLDER [--no-display]
   fi
 }
 
-# Builds something from Debian's source packages once, into a cache folder outside the
-# tree, and prints that folder; later calls find it and print it at once. The folder's name
-# is NAME-VERSION-KEY, KEY a digest of everything the build depends on (KEY-TEXT: source
-# versions, compiler, options, patches), so that a change builds anew beside the old one.
-# BUILDER PREFIX WORK does the build, its output in a log shown only on failure. One build
-# of a folder at a time: a second caller waits for the first and takes its result.
+# Builds something from Debian's source packages (or a registry's) once, into a cache folder
+# outside the tree, and prints that folder; later calls find it and print it at once. The
+# folder's name is NAME-VERSION-KEY, KEY a digest of everything the build depends on
+# (KEY-TEXT: source versions, compiler, options, patches), so that a change builds anew
+# beside the old one. BUILDER PREFIX WORK does the build, its output in PREFIX.log, shown
+# only on failure, when the call fails too. One build of a folder at a time: a second caller
+# waits for the first and takes its result.
 combicalc_cached_build() {  # combicalc_cached_build NAME VERSION KEY-TEXT TIME BUILDER
   local name=$1 version=$2 key_text=$3 time=$4 builder=$5 key cache prefix
   key=$(sha256sum <<<"$key_text" | cut -c1-12)
@@ -50,22 +55,23 @@ combicalc_cached_build() {  # combicalc_cached_build NAME VERSION KEY-TEXT TIME 
     flock 9
     [ -f "$prefix/done" ] && exit 0
     echo "Building $name $version once, into $prefix ($time)" >&2
+    rm -rf "$prefix"
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    if ! "$builder" "$prefix" "$work" >"$work/build.log" 2>&1; then
-      tail -n 40 "$work/build.log" >&2
-      echo "building $name failed" >&2
+    if ! "$builder" "$prefix" "$work" >"$prefix.log" 2>&1; then
+      tail -n 40 "$prefix.log" >&2
+      echo "FAIL: the one-time build of $name $version failed; its whole log is $prefix.log" >&2
       exit 1
     fi
     touch "$prefix/done"
-  ) 9>"$prefix.lock"
+  ) 9>"$prefix.lock" || return 1
   echo "$prefix"
 }
 
 # The version of Debian's source package PACKAGE, which apt-get source would fetch.
 combicalc_source_version() {  # combicalc_source_version PACKAGE
   local version
-  version=$(apt-cache showsrc "$1" | awk '/^Version:/ {print $2; exit}')
+  version=$(apt-cache showsrc "$1" | awk '/^Version:/ && !v {v = $2} END {print v}')
   [ -n "$version" ] || { echo "apt-get knows no source of $1 (deb-src entries?)" >&2; return 1; }
   echo "$version"
 }

@@ -11,8 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
-combicalc_enable_architectures arm64 i386
-combicalc_install program quick cross
+combicalc_install_for cross
 combicalc_enable_source_packages
 
 # Debian's emscripten takes JavaScript modules (acorn) from Debian's folder for them, where a
@@ -29,7 +28,9 @@ for preset in "${presets[@]}"; do
   echo "== core on $preset"
   options=(-DCOMBICALC_WERROR=ON)
   if [ "$preset" = wasm ]; then
-    options+=("-DCOMBICALC_WASM_MPFR=$(scripts/deps/gmp_mpfr.sh wasm)" "-DCOMBICALC_PAGE_DRIVER=$(scripts/deps/page_driver.sh)")
+    mpfr=$(scripts/deps/gmp_mpfr.sh wasm)
+    driver=$(scripts/deps/page_driver.sh)
+    options+=("-DCOMBICALC_WASM_MPFR=$mpfr" "-DCOMBICALC_PAGE_DRIVER=$driver")
   fi
   combicalc_logged "building for $preset" "build-cross/$preset.log" combicalc_build "$preset" "${options[@]}"
   ctest --preset "$preset"
