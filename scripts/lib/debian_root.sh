@@ -18,6 +18,7 @@ combicalc_roots=()
 combicalc_bootstrap_debian_root() {  # combicalc_bootstrap_debian_root ROOT
   local root=$1 debs=$combicalc_cache/debs
   mkdir -p "$debs" "$root"
+  chmod 755 "$root"  # its / (mktemp makes folders 700), which apt's and man's users traverse
   combicalc_roots+=("$root")
   combicalc_logged "debootstrap (making a Debian 12 root in $root)" "$root.log" \
     debootstrap --variant=minbase --include=git,ca-certificates --cache-dir="$debs" bookworm "$root" \
@@ -39,7 +40,7 @@ SOURCES
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
     cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
-    combicalc_in_root "$root" update-ca-certificates >/dev/null
+    combicalc_in_root "$root" update-ca-certificates >/dev/null 2>&1 || fail "update-ca-certificates failed in $root"
   fi
 }
 

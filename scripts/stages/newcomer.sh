@@ -42,7 +42,7 @@ a_root_of_its_own "$newcomer_root"
 passed=() failed=()
 step() {  # step NAME COMMAND...: runs COMMAND, its output in a log shown if it fails
   local name=$1 log
-  log=$logs/$(sed -E 's/[^a-z0-9]+/-/g; s/^-|-$//g' <<<"$name").log
+  log=$logs/$(tr '[:upper:]' '[:lower:]' <<<"$name" | sed -E 's/[^a-z0-9]+/-/g; s/^-|-$//g').log
   shift
   echo "== $name"
   start=$SECONDS
