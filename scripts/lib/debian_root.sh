@@ -17,6 +17,7 @@ combicalc_roots=()
 # copied with cp -a).
 combicalc_bootstrap_debian_root() {  # combicalc_bootstrap_debian_root ROOT
   local root=$1 debs=$combicalc_cache/debs
+  [ "$(id -u)" -eq 0 ] || fail "a Debian root is made with debootstrap, mount and chroot, which need root"
   mkdir -p "$debs" "$root"
   chmod 755 "$root"  # its / (mktemp makes folders 700), which apt's and man's users traverse
   combicalc_roots+=("$root")
@@ -74,11 +75,16 @@ combicalc_in_root() {  # combicalc_in_root ROOT [NAME=VALUE...] COMMAND...
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
-# Unmounts every root made, deepest mount first, and removes it; a root something is still
-# mounted in stays, and is named, as removing it would reach into what is mounted there.
+# Stops what still runs in every root made, unmounts the root, deepest mount first, and
+# removes it; a root something is still mounted in stays, and is named, as removing it would
+# reach into what is mounted there.
 combicalc_remove_debian_roots() {
-  local root mounts
+  local root mounts process process_root
   for root in "${combicalc_roots[@]}"; do
+    for process in /proc/[0-9]*; do
+      process_root=$(readlink "$process/root" 2>/dev/null) || continue
+      [[ $process_root != "$root" && $process_root != "$root"/* ]] || kill -9 "${process#/proc/}" 2>/dev/null || true
+    done
     mapfile -t mounts < <(awk -v root="$root/" 'index($2, root) == 1 {print $2}' /proc/self/mounts | sort -r)
     [ ${#mounts[@]} -eq 0 ] || umount "${mounts[@]}" 2>/dev/null || umount -l "${mounts[@]}" 2>/dev/null || true
     if awk -v root="$root/" 'index($2, root) == 1 {found = 1} END {exit !found}' /proc/self/mounts; then

@@ -59,14 +59,19 @@ in_clone() {  # in_clone ROOT [NAME=VALUE...] COMMAND: a shell command in the ro
   combicalc_in_root "$1" "${@:2:$#-2}" bash -c "cd /root/combicalc && ${*: -1}"
 }
 
-# The window's program, which ./run ends by starting, is stopped once its window maps.
+# The window's program, which ./run ends by starting, is stopped once its window maps; the
+# installs and the build before it have half an hour.
 window_of_run() {
   in_clone "$newcomer_root" DISPLAY="$DISPLAY" ./run &
-  local run=$! status=0 window=
+  local run=$! status=0 window='' started=$SECONDS
   until [ -n "$window" ]; do
     if ! kill -0 "$run" 2>/dev/null; then
       wait "$run" || status=$?
       echo "./run ended (exit status $status) before its window mapped"
+      return 1
+    fi
+    if [ $((SECONDS - started)) -gt 1800 ]; then
+      echo "./run mapped no window within 30 minutes"
       return 1
     fi
     sleep 1

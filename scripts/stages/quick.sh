@@ -10,6 +10,15 @@ combicalc_install_for quick
 echo "== formatting and scripts"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 git ls-files run test .ci/run '*.sh' | xargs shellcheck -x
+# Each package in one list: debian/control's Build-Depends, or one group of the set-up.
+repeated=$( (
+  sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:\|^ /p}' debian/control | sed 's/^Build-Depends://' | tr ',' '\n'
+  for group in "${!combicalc_packages_@}"; do
+    list="${group}[@]"
+    printf '%s\n' "${!list}"
+  done
+) | awk 'NF {print $1}' | sort | uniq -d)
+[ -z "$repeated" ] || fail "packages in more than one list: $repeated"
 
 echo "== release build"
 combicalc_build release -DCOMBICALC_WERROR=ON
