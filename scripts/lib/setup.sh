@@ -54,8 +54,17 @@ combicalc_update_package_lists() {
   combicalc_as_root apt-get update -qq || echo "apt-get update failed for some package lists; going on with those it has"
 }
 
-combicalc_apt_get() {  # combicalc_apt_get COMMAND [ARGUMENT...]
-  combicalc_as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@"
+# apt-get COMMAND, its chatter (dpkg's among it) in a log that is shown and kept only when it
+# fails, naming WHAT.
+combicalc_apt_get() {  # combicalc_apt_get WHAT COMMAND [ARGUMENT...]
+  local what=$1 log
+  shift
+  log=$(mktemp "${TMPDIR:-/tmp}/combicalc-apt.XXXXXX")
+  if ! combicalc_as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@" >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    fail "apt-get could not install $what; the whole log is $log"
+  fi
+  rm -f "$log"
 }
 
 combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
@@ -73,7 +82,7 @@ combicalc_install_missing() {  # combicalc_install_missing PACKAGE...
     combicalc_lists_updated=  # the new architecture's lists are still to be fetched
   done
   combicalc_update_package_lists
-  combicalc_apt_get install "${missing[@]}" || fail "apt-get could not install: ${missing[*]}"
+  combicalc_apt_get "${missing[*]}" install "${missing[@]}"
 }
 
 # What debian/control's Build-Depends names, and the build-essential they imply.
@@ -84,8 +93,7 @@ combicalc_install_build_depends() {
   fi
   echo "Installing the build dependencies that debian/control names"
   combicalc_update_package_lists
-  (cd "$combicalc_project_root" && combicalc_apt_get build-dep ./) ||
-    fail "apt-get could not install the build dependencies of debian/control"
+  (cd "$combicalc_project_root" && combicalc_apt_get "the build dependencies of debian/control" build-dep ./)
 }
 
 # Installs the groups named, e.g. combicalc_install program quick.

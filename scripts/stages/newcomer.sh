@@ -30,6 +30,7 @@ combicalc_bootstrap_debian_root "$base"
 echo "a Debian 12 root made by debootstrap in $((SECONDS - start)) s"
 checkout=$PWD
 a_root_of_its_own() {  # a_root_of_its_own ROOT: a copy of the base root with its own clone
+  combicalc_roots+=("$1")
   cp -a "$base" "$1"
   git clone -q "$checkout" "$1/root/combicalc"
   combicalc_mount_debian_root "$1"
