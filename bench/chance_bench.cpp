@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <variant>
 #include <vector>
 
 #include "compute/two_outcomes_chance.h"
@@ -49,7 +50,7 @@ Inputs realInputs() {
 
 // A chance of failure q = 1 - s to the power n - r, and s to the power r, with a count of 10.
 combicalc::TwoOutcomesNumbers numbersOf(double chance, double exponent) {
-    return {.remainingX = exponent, .remainingY = 0, .outcomes = 1, .favourable = 1 - chance, .combinations = 10, .successes = 3};
+    return {.failures = exponent, .outcomes = 1, .favourable = 1 - chance, .combinations = 10, .successes = 3.0};
 }
 
 // A fault (0 to a negative power) is a NaN here, as in doubleChance.
@@ -65,8 +66,8 @@ double wideChance(double chance, double exponent) {
 double doubleChance(double chance, double exponent) {
     const combicalc::TwoOutcomesNumbers n = numbersOf(chance, exponent);
     const double successChance = n.favourable / n.outcomes;
-    return n.combinations * std::pow((n.outcomes - n.favourable) / n.outcomes, n.remainingX - n.remainingY) *
-           std::pow(successChance, n.successes);
+    return n.combinations * std::pow((n.outcomes - n.favourable) / n.outcomes, std::get<double>(n.failures)) *
+           std::pow(successChance, std::get<double>(n.successes));
 }
 
 template <double (*Chance)(double, double), Inputs (*Make)()>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <utility>
 
 #include "compute/number_text.h"
 #include "user_texts/errors.h"
@@ -14,12 +16,22 @@ FetchedText Fields::fetch(TextBox box) {
     return fetched;
 }
 
+template <class Value>
+std::optional<Value> Fields::parsed(std::string_view text,
+                                    std::optional<Value> (*parse)(std::string_view, std::string_view)) const {
+    if (auto value = parse(text, notation_.decimalSeparator)) return value;
+    if (notation_.readsPoint) return parse(text, ".");
+    return std::nullopt;
+}
+
 double Fields::convert(const FetchedText& fetched) const {
-    const std::string_view usersSeparator = notation_.decimalSeparator;
-    if (const auto value = parseNumber(fetched.text, usersSeparator)) return *value;
-    if (notation_.readsPoint) {
-        if (const auto value = parseNumber(fetched.text, ".")) return *value;
+    if (const auto value = parsed(fetched.text, parseNumber)) {
+        // Not 0 for a number that is not: a tiny n or r would end the countdown before it began.
+        if (*value == 0 && parsed(fetched.text, parseDecimal)->isPositive())
+            throw NumberTooCloseToZero(fetched.box, fetched.text);
+        return *value;
     }
+    const std::string_view usersSeparator = notation_.decimalSeparator;
     // "2.5" where the user's separator is ',' or the Arabic one (or "2,5" where it is '.') is
     // a number written with a separator not the user's: the report says which one to use.
     constexpr std::array<std::string_view, 2> kUsualSeparators{".", ","};
@@ -28,6 +40,15 @@ double Fields::convert(const FetchedText& fetched) const {
                parseNumber(fetched.text, other).has_value();
     });
     throw ConversionError(fetched.box, fetched.text, otherSeparatorFits ? usersSeparator : std::string_view());
+}
+
+Fields::Exactly Fields::convertExactly(const FetchedText& fetched) const {
+    std::optional<Decimal> exact = parsed(fetched.text, parseDecimal);
+    if (!exact) return {convert(fetched), std::nullopt};  // "Infinity", or what convert reports
+    const double value = exact->nearestDouble();
+    if (value == 0 && exact->isPositive()) throw NumberTooCloseToZero(fetched.box, fetched.text);
+    if (!std::isfinite(value)) return {value, std::nullopt};
+    return {value, std::move(exact)};
 }
 
 void Fields::writeNumber(TextBox box, Wide value) { setText(box, formatNumber(narrow(value, flags_), notation_)); }

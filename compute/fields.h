@@ -4,6 +4,7 @@
 // call on a control clears the fault flags, so a guarded test sees exactly the flags
 // raised since the last control call.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,16 @@ public:
     Fields(FieldStore& store, const Notation& notation) : store_(store), notation_(notation) {}
 
     FetchedText fetch(TextBox box);
-    // Throws ConversionError naming the box when the text is not a number.
+    // Throws ConversionError naming the box when the text is not a number, and
+    // NumberTooCloseToZero when it is a positive one that would read as 0.
     double convert(const FetchedText& fetched) const;
+    // As convert, with the exact decimal value of a text whose double is finite (nullopt for
+    // one that reads as an infinity).
+    struct Exactly {
+        double value;
+        std::optional<Decimal> exact;
+    };
+    Exactly convertExactly(const FetchedText& fetched) const;
     double readNumber(TextBox box) { return convert(fetch(box)); }
 
     // Narrows after the guarded test that produced the value, so a value beyond the double
@@ -39,6 +48,10 @@ public:
     FaultFlags& flags() { return flags_; }
 
 private:
+    // The text read with the user's separator, or with "." where that is read too.
+    template <class Value>
+    std::optional<Value> parsed(std::string_view text, std::optional<Value> (*parse)(std::string_view, std::string_view)) const;
+
     FieldStore& store_;
     const Notation& notation_;  // the run's caller keeps it
     FaultFlags flags_;

@@ -1,5 +1,9 @@
 #include "compute/mode_steps.h"
 
+#include <optional>
+#include <utility>
+
+#include "compute/decimal.h"
 #include "compute/step_operations.h"
 #include "compute/two_outcomes_chance.h"
 
@@ -16,17 +20,35 @@ bool accumulatePass(Fields& fields, const Pass& pass, Quotient boxes) {
         fields.writeOne(boxes.denominator);
     }
     if (!countdownGoesOn(fields)) return false;
-    if (isPositive(fields.readNumber(TextBox::y))) multiplyInto(fields, {.target = boxes.denominator, .factor = TextBox::y});
+    if (isPositive(fields.readNumber(TextBox::y))) {
+        multiplyInto(fields, {.target = boxes.denominator, .factor = TextBox::y, .divisorOnly = true});
+    }
     multiplyInto(fields, {.target = boxes.numerator, .factor = TextBox::x});
     countDown(fields, TextBox::x);
     countDown(fields, TextBox::y);
     return true;
 }
 
-// The value r entered in y when the run started. Each pass before this one took 1 from y
-// and this pass is the first whose countdown test failed, so r is the current y plus the
-// number of earlier passes. It needs no box of its own.
-double enteredR(double currentY, const Pass& pass) { return currentY + (pass.counter() - 1); }
+// n - r and r, exactly as the texts of x and y give them where the countdown ended: each pass
+// before this one took 1 from both, and this pass is the first whose countdown test failed, so
+// r is y's value plus the number of earlier passes, and n - r is x's value less y's. Neither
+// needs a box of its own, and both are the numbers typed wherever the texts kept them. Where
+// a text reads as an infinity, its double stands in, and Infinity - Infinity is an invalid
+// operation.
+struct Exponents {
+    ExactNumber failures;
+    ExactNumber successes;
+};
+
+Exponents exponentsFrom(Fields& fields, const FetchedText& x, const FetchedText& y, const Pass& pass) {
+    const auto [valueX, exactX] = fields.convertExactly(x);
+    const auto [valueY, exactY] = fields.convertExactly(y);
+    const Decimal earlierPasses(pass.counter() - 1);
+    if (exactX && exactY) return {.failures = *exactX - *exactY, .successes = *exactY + earlierPasses};
+    const double failures = narrow(guardedSub(valueX, valueY, fields.flags()), fields.flags());
+    if (exactY) return {.failures = failures, .successes = *exactY + earlierPasses};
+    return {.failures = failures, .successes = valueY};
+}
 
 // Answer <- C * ((z - w) / z)^(n - r) * (w / z)^r with C the count in Text3: of n trials
 // with z equally likely outcomes, w of them favourable, exactly r succeed. All texts are
@@ -44,13 +66,18 @@ void writeTwoOutcomesAnswer(Fields& fields, const Pass& pass) {
     fields.fetch(TextBox::y);
     const FetchedText count = fields.fetch(TextBox::Text3);
 
-    TwoOutcomesNumbers numbers{};
-    numbers.remainingX = fields.convert(x);
-    numbers.remainingY = fields.convert(y);
-    numbers.outcomes = fields.convert(z);
-    numbers.favourable = fields.convert(w);
-    numbers.combinations = fields.convert(count);
-    numbers.successes = enteredR(numbers.remainingY, pass);
+    // x and y are converted here for their reports, in the formula's order, and exactly below.
+    fields.convert(x);
+    fields.convert(y);
+    const double outcomes = fields.convert(z);
+    const double favourable = fields.convert(w);
+    const double combinations = fields.convert(count);
+    Exponents exponents = exponentsFrom(fields, x, y, pass);
+    const TwoOutcomesNumbers numbers{.failures = std::move(exponents.failures),
+                                     .outcomes = outcomes,
+                                     .favourable = favourable,
+                                     .combinations = combinations,
+                                     .successes = std::move(exponents.successes)};
     fields.writeNumber(TextBox::a, {twoOutcomesChance(numbers, fields.flags())});
 }
 
@@ -86,8 +113,9 @@ void nCrStep(Fields& fields, Pass& pass) {
 
 bool answerLacksResult(Fields& fields, Mode mode) {
     switch (mode) {
-        case Mode::Factorial: return isPositive(fields.readNumber(TextBox::x));
-        case Mode::nPr: return countdownGoesOn(fields);
+        // A product that reached 0 stays 0, whatever the factors left: that is the result.
+        case Mode::Factorial: return fields.readNumber(TextBox::a) != 0 && isPositive(fields.readNumber(TextBox::x));
+        case Mode::nPr: return fields.readNumber(TextBox::a) != 0 && countdownGoesOn(fields);
         case Mode::nCr:
         case Mode::TwoOutcomes: return true;
     }

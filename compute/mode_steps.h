@@ -21,8 +21,9 @@ void twoOutcomesStep(Fields& fields, Pass& pass);
 
 // Asked when the budget ran out before `mode`'s step ended its countdown: whether Answer lacks
 // this run's result. Factorial and nPr build their answer in Answer as they go, so it holds
-// the result where their countdown test would now end the countdown; nCr and 2 Outcomes write
-// Answer only in the finishing step, which has not run.
+// the result where their countdown test would now end the countdown, or where it has reached
+// 0, which no factor left changes; nCr and 2 Outcomes write Answer only in the finishing
+// step, which has not run.
 bool answerLacksResult(Fields& fields, Mode mode);
 
 // Whether what a run whose budget ran out left in Answer is `mode`'s partial product:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <system_error>
@@ -117,19 +118,48 @@ std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Ex
     return value;
 }
 
-}  // namespace
-
-std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator) {
+// Takes the text apart along the grammar and hands the parts to `read`, which gives what the
+// caller wants of them; "Infinity" goes to `infinity`. Anything else is nullopt.
+template <class Result, class Read, class Infinity>
+std::optional<Result> readParts(std::string_view text, std::string_view decimalSeparator, Read read, Infinity infinity) {
     if (text.size() > kMaxNumberTextLength) return std::nullopt;
     const std::string plain = plainForm(text);
     std::string_view rest = plain;
     const bool negative = takeSign(rest);
-    if (rest == kInfinity) return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    if (rest == kInfinity) return infinity(negative);
     const auto mantissa = takeMantissa(rest, decimalSeparator);
     if (!mantissa) return std::nullopt;
     const auto exponent = takeExponent(rest);
     if (!exponent || !rest.empty()) return std::nullopt;
-    return toDouble(negative, *mantissa, *exponent);
+    return read(negative, *mantissa, *exponent);
+}
+
+// An exponent's digits as a number. Beyond this size every value the texts can hold (their
+// mantissa has at most a thousand digits) is zero or beyond the double range alike.
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
+
+std::int64_t exponentValue(const Exponent& exponent) {
+    std::int64_t value = 0;
+    for (const char digit : exponent.digits) {
+        value = std::min(kExponentLimit, value * 10 + (digit - '0'));
+    }
+    return exponent.negative ? -value : value;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator) {
+    return readParts<double>(text, decimalSeparator, toDouble, [](bool negative) -> std::optional<double> {
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    });
+}
+
+std::optional<Decimal> parseDecimal(std::string_view text, std::string_view decimalSeparator) {
+    const auto exact = [](bool negative, const Mantissa& mantissa, const Exponent& exponent) -> std::optional<Decimal> {
+        const std::string digits = std::string(mantissa.whole) + std::string(mantissa.fraction);
+        return Decimal(negative, digits, exponentValue(exponent) - static_cast<std::int64_t>(mantissa.fraction.size()));
+    };
+    return readParts<Decimal>(text, decimalSeparator, exact, [](bool) { return std::optional<Decimal>(); });
 }
 
 std::string formatNumber(double value, const Notation& notation) {
@@ -139,7 +169,7 @@ std::string formatNumber(double value, const Notation& notation) {
 
     char digits[32];
 #if defined(__cpp_lib_to_chars)
-    const char* end = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, 15).ptr;
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, kBoxDigits).ptr;
 #else
     // A standard library without floating-point to_chars (emscripten's libc++ 13): the same
     // text by definition, "%.15g", which its C library rounds exactly.

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "compute/decimal.h"
+
 namespace combicalc {
 
 // How the user's locale writes numbers: its decimal separator and its ten digits, 0 to 9,
@@ -34,6 +36,9 @@ struct Notation {
 // nor "," and "." cannot be its group separator.
 Notation localeNotation(std::string_view decimalSeparator, std::string_view groupSeparator, std::array<std::string, 10> digits);
 
+// The significant digits a box keeps of a number it is written.
+inline constexpr int kBoxDigits = 15;
+
 // Longer texts are not numbers: no one types a thousand characters into a calculator box,
 // and refusing them up front keeps a pasted document from costing time.
 inline constexpr std::size_t kMaxNumberTextLength = 1000;
@@ -48,6 +53,11 @@ inline constexpr std::size_t kMaxNumberTextLength = 1000;
 // characters inside or after the number, text that is not well-formed UTF-8, and the
 // direction controls that would make the box show other digits than those read.
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator);
+
+// The same grammar, read exactly: the decimal value of a number's text; nullopt for
+// "Infinity", as for a text that is no number. Its exponent is exact up to 10^9, beyond which
+// a text's value is zero or beyond the double range whatever it is.
+std::optional<Decimal> parseDecimal(std::string_view text, std::string_view decimalSeparator);
 
 // At most 15 significant digits with trailing zeros dropped, like printf's "%.15G": "120",
 // "0.3125", "1E-05", "7.25741561530799E+306", in the notation's digits and separator. Every

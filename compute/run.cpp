@@ -1,5 +1,7 @@
 #include "compute/run.h"
 
+#include <exception>
+
 #include "compute/fields.h"
 #include "compute/mode_steps.h"
 #include "compute/pass.h"
@@ -38,8 +40,17 @@ void run(FieldStore& store, const Notation& notation) {
             lastMode = mode;
         }
     }
-    const bool unfinished = lastPassStepped && !pass.finished() && answerLacksResult(fields, lastMode);
+    // A countdown the budget cut short is found out after the last pass, and whatever that finds
+    // is reported as the run's end, with the inputs reset first.
+    bool unfinished = false;
+    std::exception_ptr stalled;
+    try {
+        unfinished = lastPassStepped && !pass.finished() && answerLacksResult(fields, lastMode);
+    } catch (const CountdownStalled&) {
+        stalled = std::current_exception();
+    }
     for (TextBox input : kInputBoxes) fields.setText(input, placeholderOf(input));
+    if (stalled) std::rethrow_exception(stalled);
     if (unfinished) throw UnfinishedRun(lastMode, Pass::kBudget, answerHoldsPartialProduct(lastMode));
 }
 

@@ -1,6 +1,10 @@
 #include "compute/step_operations.h"
 
 #include <cmath>
+#include <optional>
+
+#include "compute/decimal.h"
+#include "compute/number_text.h"
 
 #include "user_texts/errors.h"
 
@@ -22,14 +26,21 @@ void multiplyInto(Fields& fields, Product product) {
     const double multiplier = fields.convert(factorText);
     if (std::isinf(multiplicand) && std::isfinite(multiplier)) {
         if (multiplier == 0) return fields.writeNumber(product.target, {0});  // not 0 * Infinity, an invalid operation
-        if (std::fabs(multiplier) < 1) throw CountdownOverflow();
+        if (std::fabs(multiplier) < 1 && !product.divisorOnly) throw CountdownOverflow();
     }
     fields.writeNumber(product.target, guardedMul(multiplier, multiplicand, fields.flags()));
 }
 
 void countDown(Fields& fields, TextBox box) {
-    const double value = fields.readNumber(box);
-    fields.writeNumber(box, guardedSub(value, 1, fields.flags()));
+    const FetchedText text = fields.fetch(box);
+    const auto [value, exact] = fields.convertExactly(text);
+    if (!exact) return fields.writeNumber(box, guardedSub(value, 1, fields.flags()));
+    if (exact->significantDigits() > kBoxDigits) throw TooManyDigits(box, text.text);
+    const Decimal next = (*exact - Decimal(1)).roundedTo(kBoxDigits);
+    // Only n's countdown gives factors. An r that does not go down is 10^15 or more and needs
+    // more passes than a run has, which the run reports when it ends.
+    if (box == TextBox::x && next >= *exact) throw CountdownStalled(Stall::nMinusOneIsN);
+    fields.writeNumber(box, {next.nearestDouble()});
 }
 
 void storeQuotient(Fields& fields, TextBox target, Quotient quotient) {
@@ -53,7 +64,7 @@ bool countdownGoesOn(Fields& fields) {
     const double minuend = fields.convert(x);
     const double subtrahend = fields.convert(y);
     if (countdownContinues(minuend, subtrahend, fields.flags())) return true;
-    if (isPositive(subtrahend)) throw CountdownStalled();
+    if (isPositive(subtrahend)) throw CountdownStalled(Stall::nMinusRIsN);
     return false;
 }
 

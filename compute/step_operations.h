@@ -11,14 +11,21 @@ namespace combicalc {
 // target <- factor * target: fetches factor, then target; converts target first. The target
 // is a product of the countdown: read back as an infinity, it stands for a finite number too
 // large for a box, and a factor of exactly 0 makes it 0, one of magnitude 1 or more leaves it
-// beyond the range, and any other factor would need its true size: CountdownOverflow then.
+// beyond the range, and any other factor would need its true size: CountdownOverflow then,
+// but for a product that is only ever a divisor, which keeps its stand-in: its quotient needs
+// its size only where the numerator is not 0, and storeQuotient reports that.
 struct Product {
     TextBox target;
     TextBox factor;
+    bool divisorOnly = false;
 };
 void multiplyInto(Fields& fields, Product product);
 
-// box <- box - 1.
+// box <- box - 1, taken on the decimal the text writes and rounded to the digits a box keeps:
+// 10.0000000000001 - 10 is 1E-13, as typed. A number of more digits than a box keeps is
+// TooManyDigits, as its countdown would lose the rest. Where x - 1 rounds back to x (x of
+// 10^15 and more), the countdown cannot take its factors: CountdownStalled. An infinity
+// stays one.
 void countDown(Fields& fields, TextBox box);
 
 // Two boxes whose numbers are divided, numerator / denominator.

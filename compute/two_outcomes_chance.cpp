@@ -3,6 +3,8 @@
 #include <mpfr.h>
 
 #include <cmath>
+#include <optional>
+#include <variant>
 
 namespace combicalc {
 
@@ -10,13 +12,20 @@ namespace {
 
 constexpr mpfr_prec_t kDoubleBits = 53;
 
-// Enough for any difference of two doubles exactly: their bits run from 2^1023 down to 2^-1074.
-constexpr mpfr_prec_t kExactDifferenceBits = 2112;
+// n - r and r are decimals: with this many bits each is within 2^-2112 of its value, and
+// exact wherever it is whole (to 2^2112, beyond the largest double), which a negative chance's
+// power needs. z - w, a difference of two doubles, is exact: their bits run from 2^1023 down
+// to 2^-1074.
+constexpr mpfr_prec_t kExactBits = 2112;
 
-// A chance raised to the power d carries its own rounding error |d| times into the power:
-// each chance keeps the bits of d's size beyond a double's, and these besides, so that the
-// power still comes out right to its last bit or so.
+// The first attempt's bits beyond a double's, enough almost always: the bounds of its error
+// round alike unless the exact value lies within 2^-110 or so of a rounding boundary.
 constexpr mpfr_prec_t kGuardBits = 64;
+
+// The attempts stop doubling here, where the exponents' own rounding (2^-2112) would begin to
+// show: only an exact value on a boundary, which every attempt then computes exactly, or one
+// nearer to it than 2^-1800 gets this far.
+constexpr mpfr_prec_t kMostBits = 1800;
 
 // MPFR's default exponent range, the same on every platform (its widest is not: it follows
 // the size of a long). A double's runs to 1024.
@@ -69,31 +78,61 @@ private:
     mpfr_t number_;
 };
 
-// The bits a chance needs to be raised to `exponent` without its rounding showing.
-mpfr_prec_t chanceBits(mpfr_srcptr exponent) {
+// The bits a chance needs to be raised to `exponent` with an error below 2^-bits: its
+// rounding error is multiplied by up to |exponent| < 2^(its binary exponent).
+mpfr_prec_t chanceBits(mpfr_srcptr exponent, mpfr_prec_t bits) {
     const mpfr_exp_t size = mpfr_regular_p(exponent) != 0 ? mpfr_get_exp(exponent) : 0;
-    return kDoubleBits + kGuardBits + static_cast<mpfr_prec_t>(size > 0 ? size : 0);
+    return bits + static_cast<mpfr_prec_t>(size > 0 ? size : 0);
 }
+
+// What the operations of one attempt have raised and whether any of them rounded.
+struct Work {
+    FaultFlags& flags;
+    bool inexact = false;
+};
 
 // Performs one operation and raises its faults: a NaN (from numbers that are never NaN here)
 // is an invalid operation, an exact infinity from finite numbers (x / 0, 0 to a negative
 // power) a division by zero. Returns whether its result left the wide range, where MPFR has
 // only an infinity or a zero (or its smallest number) to give.
 template <class Operation>
-bool perform(FaultFlags& flags, Operation operation) {
+bool perform(Work& work, Operation operation) {
     mpfr_clear_flags();
     operation();
-    if (mpfr_nanflag_p() != 0) flags.raise(Fault::InvalidOperation);
-    if (mpfr_divby0_p() != 0) flags.raise(Fault::DivisionByZero);
+    if (mpfr_nanflag_p() != 0) work.flags.raise(Fault::InvalidOperation);
+    if (mpfr_divby0_p() != 0) work.flags.raise(Fault::DivisionByZero);
+    if (mpfr_inexflag_p() != 0) work.inexact = true;
     return mpfr_overflow_p() != 0 || mpfr_underflow_p() != 0;
 }
 
 // An operation at one of the steps' test points: performed, then every fault raised since the
 // last test reported.
 template <class Operation>
-void performTested(FaultFlags& flags, Operation operation) {
-    perform(flags, operation);
-    flags.throwIfRaised();
+void performTested(Work& work, Operation operation) {
+    perform(work, operation);
+    work.flags.throwIfRaised();
+}
+
+void setExact(mpfr_ptr target, const ExactNumber& number) {
+    if (const auto* decimal = std::get_if<Decimal>(&number)) {
+        mpfr_set_str(target, decimal->scientific().c_str(), 10, MPFR_RNDN);
+    } else {
+        mpfr_set_d(target, std::get<double>(number), MPFR_RNDN);
+    }
+}
+
+// Whether every number within `value`'s error, below 2^(3 - bits) of it, rounds to the same
+// double, so that `value` rounded is the exact result's correct rounding.
+bool roundsAlike(mpfr_srcptr value, mpfr_prec_t bits) {
+    const mpfr_prec_t precision = mpfr_get_prec(value);
+    Number error(precision);
+    Number low(precision);
+    Number high(precision);
+    mpfr_abs(error, value, MPFR_RNDN);
+    mpfr_mul_2si(error, error, 3 - bits, MPFR_RNDU);
+    mpfr_sub(low, value, error, MPFR_RNDD);
+    mpfr_add(high, value, error, MPFR_RNDU);
+    return mpfr_get_d(low, MPFR_RNDN) == mpfr_get_d(high, MPFR_RNDN);
 }
 
 // Rounded to a double, once and correctly, subnormals included; a result no double holds is
@@ -160,51 +199,82 @@ double fromLogarithms(const Intermediates& numbers, FaultFlags& flags) {
     return toDouble(result, flags);
 }
 
+// The numbers every attempt starts from, exact but for the exponents' decimals.
+struct Inputs {
+    mpfr_srcptr outcomes;
+    mpfr_srcptr favourable;
+    mpfr_srcptr combinations;
+    mpfr_srcptr failures;
+    mpfr_srcptr successes;
+    mpfr_srcptr unfavourable;
+    bool inexact;  // whether an exponent's decimal was rounded to bits
+};
+
+// One attempt at `bits`: each power within 2^(1 - bits) of its exact value and the products
+// exact, so that the result is within 2^(3 - bits) of the exact one. Gives nullopt where that
+// does not decide the double it rounds to.
+std::optional<double> attempt(const Inputs& in, mpfr_prec_t bits, FaultFlags& flags) {
+    Work work{flags, in.inexact};
+    Number failureChance(chanceBits(in.failures, bits));
+    Number failureFactor(bits);
+    Number partial(bits + kDoubleBits);  // exact
+    Number successChance(chanceBits(in.successes, bits));
+    Number successFactor(bits);
+    Number result(2 * bits + kDoubleBits);  // exact, to be rounded once
+
+    performTested(work, [&] { mpfr_div(failureChance, in.unfavourable, in.outcomes, MPFR_RNDN); });
+    const bool failureFactorLeftRange = perform(work, [&] { mpfr_pow(failureFactor, failureChance, in.failures, MPFR_RNDN); });
+    // A power that left the range, like a count that passed the largest double, is no number
+    // to multiply by: 0 times its stand-in infinity would be an invalid operation that the true
+    // number does not make.
+    bool leftRange = failureFactorLeftRange || mpfr_inf_p(in.combinations) != 0;
+    if (!leftRange) leftRange = perform(work, [&] { mpfr_mul(partial, in.combinations, failureFactor, MPFR_RNDN); });
+    flags.throwIfRaised();
+    performTested(work, [&] { mpfr_div(successChance, in.favourable, in.outcomes, MPFR_RNDN); });
+    const bool successFactorLeftRange = perform(work, [&] { mpfr_pow(successFactor, successChance, in.successes, MPFR_RNDN); });
+    leftRange = leftRange || successFactorLeftRange;
+    if (!leftRange) leftRange = perform(work, [&] { mpfr_mul(result, successFactor, partial, MPFR_RNDN); });
+    flags.throwIfRaised();
+    if (leftRange) {
+        return fromLogarithms({.combinations = in.combinations,
+                               .failureChance = failureChance,
+                               .failures = in.failures,
+                               .failureFactor = failureFactor,
+                               .failureFactorLeftRange = failureFactorLeftRange,
+                               .successChance = successChance,
+                               .successes = in.successes,
+                               .successFactor = successFactor,
+                               .successFactorLeftRange = successFactorLeftRange},
+                              flags);
+    }
+    if (work.inexact && bits < kMostBits && !roundsAlike(result, bits)) return std::nullopt;
+    return toDouble(result, flags);
+}
+
 }  // namespace
 
 double twoOutcomesChance(const TwoOutcomesNumbers& numbers, FaultFlags& flags) {
     const WideExponentRange range;
-    Number remainingX(numbers.remainingX);
-    Number remainingY(numbers.remainingY);
     Number outcomes(numbers.outcomes);
     Number favourable(numbers.favourable);
     Number combinations(numbers.combinations);
-    Number successes(numbers.successes);
-    Number failures(kExactDifferenceBits);
-    Number unfavourable(kExactDifferenceBits);
-    Number failureFactor;
-    Number partial(2 * kDoubleBits);  // exact
-    Number successFactor;
-    Number result(3 * kDoubleBits);  // exact, to be rounded once
-
-    performTested(flags, [&] { mpfr_sub(failures, remainingX, remainingY, MPFR_RNDN); });  // n - r
-    performTested(flags, [&] { mpfr_sub(unfavourable, outcomes, favourable, MPFR_RNDN); });
-    Number failureChance(chanceBits(failures));
-    performTested(flags, [&] { mpfr_div(failureChance, unfavourable, outcomes, MPFR_RNDN); });
-    const bool failureFactorLeftRange = perform(flags, [&] { mpfr_pow(failureFactor, failureChance, failures, MPFR_RNDN); });
-    // A power that left the range, like a count that passed the largest double, is no number
-    // to multiply by: 0 times its stand-in infinity would be an invalid operation that the true
-    // number does not make.
-    bool leftRange = failureFactorLeftRange || mpfr_inf_p(combinations) != 0;
-    if (!leftRange) leftRange = perform(flags, [&] { mpfr_mul(partial, combinations, failureFactor, MPFR_RNDN); });
-    flags.throwIfRaised();
-    Number successChance(chanceBits(successes));
-    performTested(flags, [&] { mpfr_div(successChance, favourable, outcomes, MPFR_RNDN); });
-    const bool successFactorLeftRange = perform(flags, [&] { mpfr_pow(successFactor, successChance, successes, MPFR_RNDN); });
-    leftRange = leftRange || successFactorLeftRange;
-    if (!leftRange) leftRange = perform(flags, [&] { mpfr_mul(result, successFactor, partial, MPFR_RNDN); });
-    flags.throwIfRaised();
-    if (!leftRange) return toDouble(result, flags);
-    return fromLogarithms({.combinations = combinations,
-                           .failureChance = failureChance,
-                           .failures = failures,
-                           .failureFactor = failureFactor,
-                           .failureFactorLeftRange = failureFactorLeftRange,
-                           .successChance = successChance,
-                           .successes = successes,
-                           .successFactor = successFactor,
-                           .successFactorLeftRange = successFactorLeftRange},
-                          flags);
+    Number failures(kExactBits);
+    Number successes(kExactBits);
+    Number unfavourable(kExactBits);
+    Work work{flags};
+    perform(work, [&] { setExact(failures, numbers.failures); });
+    perform(work, [&] { setExact(successes, numbers.successes); });
+    performTested(work, [&] { mpfr_sub(unfavourable, outcomes, favourable, MPFR_RNDN); });
+    const Inputs inputs{.outcomes = outcomes,
+                        .favourable = favourable,
+                        .combinations = combinations,
+                        .failures = failures,
+                        .successes = successes,
+                        .unfavourable = unfavourable,
+                        .inexact = work.inexact};
+    for (mpfr_prec_t bits = kDoubleBits + kGuardBits;; bits *= 2) {
+        if (const auto chance = attempt(inputs, bits, flags)) return *chance;
+    }
 }
 
 }  // namespace combicalc

@@ -55,6 +55,14 @@
         <translation>خطأ في التحويل: يحتوي %1 على %2، وهذا ليس عددًا؛ اكتب الفاصل العشري بالرمز «%3»</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>أرقام أكثر من اللازم: يحتوي %1 على %2، وفيه أكثر من خمسة عشر رقمًا معنويًا، وهي كل ما يحتفظ به الحقل، فيضيع الباقي في العدّ التنازلي: قرِّب العدد إلى خمسة عشر رقمًا</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>عدد قريب جدًا من الصفر: يحتوي %1 على %2، وهو أقرب إلى الصفر من أصغر عدد يتّسع له الحقل (نحو %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
@@ -81,6 +89,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>توقّف العدّ التنازلي: العدد ⁦n⁩ كبير جدًا مقارنةً بالعدد ⁦r⁩ إلى حدٍّ تتعذّر معه مواصلة العدّ (إذ يُقرَّب ⁦n − r⁩ إلى ⁦n⁩)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>توقّف العدّ التنازلي: العدد ⁦n⁩ كبير جدًا إلى حدٍّ تتعذّر معه مواصلة العدّ (إذ يُقرَّب ⁦n − 1⁩ إلى ⁦n⁩ في الأرقام الخمسة عشر التي يحتفظ بها الحقل)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

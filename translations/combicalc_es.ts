@@ -55,6 +55,14 @@
         <translation>Error de conversión: %1 contiene %2, que no es un número; use «%3» como separador decimal</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Demasiadas cifras: %1 contiene %2, que tiene más de las 15 cifras significativas que guarda un campo, por lo que la cuenta atrás perdería el resto: redondéelo a 15 cifras</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Número demasiado cercano a 0: %1 contiene %2, que está más cerca de 0 que el menor número que cabe en un campo (aproximadamente %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
@@ -81,6 +89,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Cuenta atrás detenida: n es demasiado grande frente a r para que la cuenta atrás continúe (n − r se redondea a n), por lo que este resultado no puede calcularse de este modo</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Cuenta atrás detenida: n es demasiado grande para que la cuenta atrás continúe (con las 15 cifras que guarda un campo, n − 1 se redondea a n), por lo que este resultado no puede calcularse de este modo</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

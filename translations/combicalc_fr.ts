@@ -55,6 +55,14 @@
         <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre ; utilisez « %3 » comme séparateur décimal</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Trop de chiffres : %1 contient %2, qui a plus que les 15 chiffres significatifs qu’un champ conserve ; le décompte perdrait les autres : arrondissez-le à 15 chiffres</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Nombre trop proche de 0 : %1 contient %2, qui est plus proche de 0 que le plus petit nombre qu’un champ peut contenir (environ %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
@@ -81,6 +89,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Décompte interrompu : n est trop grand par rapport à r pour que le décompte puisse continuer (n − r, une fois arrondi, vaut n) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Décompte interrompu : n est trop grand pour que le décompte puisse continuer (avec les 15 chiffres qu’un champ conserve, n − 1, une fois arrondi, vaut n) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

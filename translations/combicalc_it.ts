@@ -55,6 +55,14 @@
         <translation>Errore di conversione: %1 contiene %2, che non è un numero; usa «%3» come separatore decimale</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Troppe cifre: %1 contiene %2, che ha più delle 15 cifre significative che un campo conserva, quindi il conto alla rovescia perderebbe le altre: arrotondalo a 15 cifre</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Numero troppo vicino a 0: %1 contiene %2, che è più vicino a 0 del numero più piccolo che un campo può contenere (circa %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
@@ -85,6 +93,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Conto alla rovescia interrotto: n è troppo grande rispetto a r perché il conto alla rovescia possa proseguire (n − r viene arrotondato a n), quindi non è possibile calcolare questo risultato in questo modo</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Conto alla rovescia interrotto: n è troppo grande perché il conto alla rovescia possa proseguire (con le 15 cifre che un campo conserva, n − 1 viene arrotondato a n), quindi non è possibile calcolare questo risultato in questo modo</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

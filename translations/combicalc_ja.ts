@@ -55,6 +55,14 @@
         <translation>変換エラー：%1の内容%2は数値ではありません（小数点には「%3」を使ってください）</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>桁数が多すぎます：%1の内容%2は、欄が保持する有効数字15桁を超えているため、カウントダウンで残りの桁が失われます。15桁に丸めてください</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>0に近すぎる数：%1の内容%2は、欄で扱える最小の数（約%3）よりも0に近い値です</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>「%1」</translation>
     </message>
@@ -85,6 +93,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>カウントダウン停止：rに比べてnが大きすぎてカウントダウンを続けられない（n − rを丸めるとnになる）ため、この方法ではこの結果を計算できません</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>カウントダウン停止：nが大きすぎてカウントダウンを続けられない（欄が保持する15桁ではn − 1を丸めるとnになる）ため、この方法ではこの結果を計算できません</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

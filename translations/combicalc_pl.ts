@@ -55,6 +55,14 @@
         <translation>Błąd konwersji: %1 zawiera %2, co nie jest liczbą – jako separatora dziesiętnego użyj znaku «%3»</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Za dużo cyfr: %1 zawiera %2, co ma więcej niż 15 cyfr znaczących, które mieści pole, więc odliczanie utraciłoby pozostałe: zaokrąglij liczbę do 15 cyfr</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Liczba zbyt bliska 0: %1 zawiera %2, co leży bliżej 0 niż najmniejsza liczba, jaką może pomieścić pole (około %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>„%1”</translation>
     </message>
@@ -85,6 +93,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Odliczanie zatrzymane: liczba n jest zbyt duża w stosunku do r, by odliczanie mogło trwać dalej (n − r zaokrągla się do n), więc tego wyniku nie da się obliczyć w ten sposób</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Odliczanie zatrzymane: liczba n jest zbyt duża, by odliczanie mogło trwać dalej (przy 15 cyfrach, które mieści pole, n − 1 zaokrągla się do n), więc tego wyniku nie da się obliczyć w ten sposób</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

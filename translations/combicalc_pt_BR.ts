@@ -55,6 +55,14 @@
         <translation>Erro de conversão: %1 contém %2, que não é um número; use “%3” como separador decimal</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Dígitos demais: %1 contém %2, que tem mais do que os 15 algarismos significativos que um campo guarda, por isso a contagem regressiva perderia o restante: arredonde-o para 15 algarismos</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Número próximo demais de 0: %1 contém %2, que está mais perto de 0 do que o menor número que cabe em um campo (cerca de %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>“%1”</translation>
     </message>
@@ -81,6 +89,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Contagem regressiva interrompida: n é grande demais em relação a r para que a contagem regressiva continue (n − r é arredondado para n), por isso este resultado não pode ser calculado dessa forma</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Contagem regressiva interrompida: n é grande demais para que a contagem regressiva continue (com os 15 algarismos que um campo guarda, n − 1 é arredondado para n), por isso este resultado não pode ser calculado dessa forma</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

@@ -55,6 +55,14 @@
         <translation>Ошибка преобразования: %1 содержит %2, а это не число — используйте в качестве десятичного разделителя знак «%3»</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Слишком много цифр: %1 содержит %2, а в этом числе больше 15 значащих цифр, которые хранит поле, поэтому при обратном отсчёте остальные были бы потеряны: округлите его до 15 цифр</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Число слишком близко к 0: %1 содержит %2, а это число ближе к 0, чем наименьшее число, которое может вместить поле (около %3)</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
@@ -85,6 +93,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Обратный отсчёт остановлен: число n слишком велико по сравнению с r, и отсчёт не может продолжаться (n − r округляется до n), поэтому этот результат таким способом вычислить нельзя</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Обратный отсчёт остановлен: число n слишком велико, и отсчёт не может продолжаться (при 15 цифрах, которые хранит поле, n − 1 округляется до n), поэтому этот результат таким способом вычислить нельзя</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

@@ -55,6 +55,14 @@
         <translation>Dönüştürme hatası: %1 içindeki %2 bir sayı değil; ondalık ayırıcı olarak “%3” işaretini kullanın</translation>
     </message>
     <message>
+        <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
+        <translation>Çok fazla basamak: %1 içindeki %2, bir alanın tuttuğu 15 anlamlı basamaktan fazlasını içeriyor; geri sayımda geri kalanı kaybolur: sayıyı 15 basamağa yuvarlayın</translation>
+    </message>
+    <message>
+        <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
+        <translation>Sayı 0&apos;a çok yakın: %1 içindeki %2, 0&apos;a bir alanın tutabileceği en küçük sayıdan (yaklaşık %3) daha yakın</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot;</source>
         <translation>“%1”</translation>
     </message>
@@ -85,6 +93,10 @@
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
         <translation>Geri sayım durdu: n, r&apos;ye göre o kadar büyük ki geri sayım sürdürülemiyor (n − r, n&apos;ye yuvarlanıyor); bu nedenle bu sonuç bu yolla hesaplanamaz</translation>
+    </message>
+    <message>
+        <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
+        <translation>Geri sayım durdu: n, geri sayımın sürdürülemeyeceği kadar büyük (bir alanın tuttuğu 15 basamakla n − 1, n&apos;ye yuvarlanıyor); bu nedenle sonuç bu yolla hesaplanamaz</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

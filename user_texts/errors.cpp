@@ -55,10 +55,9 @@ std::string quoted(std::string_view text) {
     return translated(texts::kQuoteCut, {visible, localNumber(std::to_string(characters))});
 }
 
-std::string conversionMessage(TextBox box, std::string_view text, std::string_view separatorToUse) {
-    const std::string boxName = translated(wordsFor(box).userName);
-    if (separatorToUse.empty()) return translated(texts::kConversionError, {boxName, quoted(text)});
-    return translated(texts::kConversionErrorWithSeparator, {boxName, quoted(text), separatorToUse});
+// A report on what a box holds: %1 names the box, %2 quotes its text, %3 is `detail`.
+std::string inBoxMessage(const char* message, TextBox box, std::string_view text, std::string_view detail = {}) {
+    return translated(message, {translated(wordsFor(box).userName), quoted(text), detail});
 }
 
 }  // namespace
@@ -73,14 +72,22 @@ std::string describe(Fault fault) {
 }
 
 ConversionError::ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse)
-    : RunError(conversionMessage(box, text, separatorToUse)) {}
+    : RunError(separatorToUse.empty() ? inBoxMessage(texts::kConversionError, box, text)
+                                      : inBoxMessage(texts::kConversionErrorWithSeparator, box, text, separatorToUse)) {}
+
+TooManyDigits::TooManyDigits(TextBox box, std::string_view text) : RunError(inBoxMessage(texts::kTooManyDigits, box, text)) {}
+
+// The smallest double, as the boxes would show it rounded to two digits.
+NumberTooCloseToZero::NumberTooCloseToZero(TextBox box, std::string_view text)
+    : RunError(inBoxMessage(texts::kTooCloseToZero, box, text, localNumber("4.9E-324"))) {}
 
 ArithmeticFault::ArithmeticFault(Fault fault) : RunError(translated(texts::kArithmeticFault, {describe(fault)})), fault_(fault) {}
 
 // The largest double, as the boxes would show it rounded to two digits.
 CountdownOverflow::CountdownOverflow() : RunError(translated(texts::kCountdownOverflow, {localNumber("1.8E+308")})) {}
 
-CountdownStalled::CountdownStalled() : RunError(translated(texts::kCountdownStalled)) {}
+CountdownStalled::CountdownStalled(Stall stall)
+    : RunError(translated(stall == Stall::nMinusRIsN ? texts::kCountdownStalled : texts::kCountdownStuck)) {}
 
 UnfinishedRun::UnfinishedRun(Mode mode, int passes, bool answerHoldsPartialProduct)
     : RunError(translated(answerHoldsPartialProduct ? texts::kUnfinishedWithProduct : texts::kUnfinishedWithoutResult,

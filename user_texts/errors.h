@@ -25,6 +25,20 @@ public:
     ConversionError(TextBox box, std::string_view text, std::string_view separatorToUse = {});
 };
 
+// A number the countdown takes has more significant digits than the 15 a box keeps: writing
+// it back counted down would drop the rest, and with them the factors they stand for.
+class TooManyDigits final : public RunError {
+public:
+    TooManyDigits(TextBox box, std::string_view text);
+};
+
+// A box holds a positive number nearer to 0 than the smallest double, which would read as 0
+// and take the countdown another way.
+class NumberTooCloseToZero final : public RunError {
+public:
+    NumberTooCloseToZero(TextBox box, std::string_view text);
+};
+
 enum class Fault : unsigned char { InvalidOperation, DivisionByZero, Overflow };
 
 // A guarded arithmetic step found a fault flag set.
@@ -45,12 +59,14 @@ public:
     CountdownOverflow();
 };
 
-// A countdown test failed while r was still above zero: n is so large beside r that n - r
-// rounds to n, so the countdown cannot take the factors that are left, and an answer from
-// the factors taken so far would be a wrong number.
+// The countdown cannot take the factors that are left, and an answer from those taken so far
+// would be a wrong number: a countdown test failed while r was still above zero (n so large
+// beside r that n - r rounds to n), or n - 1 written back rounds to n (n of 10^15 and more).
+enum class Stall : unsigned char { nMinusRIsN, nMinusOneIsN };
+
 class CountdownStalled final : public RunError {
 public:
-    CountdownStalled();
+    explicit CountdownStalled(Stall stall);
 };
 
 // The `passes` of a run were used up before the countdown of `mode` ended. The report says

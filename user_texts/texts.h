@@ -13,6 +13,11 @@ namespace combicalc::texts {
 inline constexpr const char* kConversionError = COMBICALC_TEXT("Conversion error: %1 holds %2, which is not a number");
 inline constexpr const char* kConversionErrorWithSeparator =
     COMBICALC_TEXT("Conversion error: %1 holds %2, which is not a number: write the decimal separator as \"%3\"");
+inline constexpr const char* kTooManyDigits = COMBICALC_TEXT(
+    "Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would "
+    "lose the rest: round it to 15 digits");
+inline constexpr const char* kTooCloseToZero =
+    COMBICALC_TEXT("Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)");
 inline constexpr const char* kQuote = COMBICALC_TEXT("\"%1\"");
 inline constexpr const char* kQuoteCut = COMBICALC_TEXT("\"%1…\" (%2 characters)");
 inline constexpr const char* kArithmeticFault = COMBICALC_TEXT("Arithmetic fault: %1");
@@ -25,6 +30,9 @@ inline constexpr const char* kCountdownOverflow = COMBICALC_TEXT(
 inline constexpr const char* kCountdownStalled = COMBICALC_TEXT(
     "Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be "
     "computed this way");
+inline constexpr const char* kCountdownStuck = COMBICALC_TEXT(
+    "Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so "
+    "this result cannot be computed this way");
 inline constexpr const char* kUnfinishedWithoutResult =
     COMBICALC_TEXT("Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run");
 inline constexpr const char* kUnfinishedWithProduct = COMBICALC_TEXT(

@@ -49,43 +49,67 @@ constexpr auto T = OptionButton::Option4;
 INSTANTIATE_TEST_SUITE_P(
     Factorial,
     ModeResult,
-    ::testing::Values(Result{"Five", F, "5", "", "", "", "ok", "120", 6},
-                      Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
-                      Result{"One", F, "1", "", "", "", "ok", "1", 2},
-                      Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
-                      Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
-                      // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
-                      // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
-                      Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
-                      Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
-                      // The product passed the largest double before the last factor, 0.05, would
-                      // have brought it back: its size is lost.
-                      Result{"OverflowBroughtBack", F, "171.05", "", "", "", "countdown-overflow", "Infinity", 172},
-                      Result{"LastFactorOnTheLastPass", F, "1000", "", "", "", "ok", "Infinity", 1000},
-                      Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
-                      Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "unfinished", "Infinity", 1000}),
+    ::testing::Values(
+        Result{"Five", F, "5", "", "", "", "ok", "120", 6},
+        Result{"Zero", F, "0", "", "", "", "ok", "1", 1},
+        Result{"One", F, "1", "", "", "", "ok", "1", 2},
+        Result{"Negative", F, "-2", "", "", "", "ok", "1", 1},
+        Result{"Fraction", F, "2.5", "", "", "", "ok", "1.875", 4},
+        // Not the 7.25741561530800E+306 of exact 170!: every pass rounds the product to the
+        // 15 digits of its text (see FactorialRoundsEveryProductToItsText).
+        Result{"LastFinite", F, "170", "", "", "", "ok", "7.25741561530788E+306", 171},
+        Result{"FirstOverflow", F, "171", "", "", "", "ok", "Infinity", 172},
+        // The product passed the largest double before the last factor, 0.05, would
+        // have brought it back: its size is lost.
+        Result{"OverflowBroughtBack", F, "171.05", "", "", "", "countdown-overflow", "Infinity", 172},
+        Result{"LastFactorOnTheLastPass", F, "1000", "", "", "", "ok", "Infinity", 1000},
+        Result{"NotANumber", F, "five", "", "", "", "conversion", "1", 1},
+        Result{"InfiniteInputNeverFinishes", F, "Infinity", "", "", "", "unfinished", "Infinity", 1000},
+        // 2E15 - 1 has 16 digits: written back, it would be 2E15 again.
+        Result{"NCannotCountDown", F, "2E15", "", "", "", "countdown-stalled", "2E+15", 1},
+        Result{"LargestBoxNumberCannotCountDown",
+               F,
+               "1.79769313486231E+308",
+               "",
+               "",
+               "",
+               "countdown-stalled",
+               "1.79769313486231E+308",
+               1},
+        Result{"SeventeenDigits", F, "1.7976931348623157E+308", "", "", "", "too-many-digits", "1.79769313486231E+308", 1},
+        Result{"LargestThatCountsDown", F, "1E15", "", "", "", "unfinished", "Infinity", 1000},
+        // Written back as 4, the 1E-15 that would be the last factor is lost.
+        Result{"SixteenDigits", F, "5.000000000000001", "", "", "", "too-many-digits", "5", 1},
+        Result{"TrailingZerosAreNoDigits", F, "5.0000000000000000", "", "", "", "ok", "120", 6},
+        // The last factor is 1E-13 as typed, not its binary neighbour 9.99200722162641E-14.
+        Result{"FractionJustAboveWhole", F, "10.0000000000001", "", "", "", "ok", "3.62880000000106E-07", 12},
+        Result{"TooCloseToZero", F, "1E-400", "", "", "", "too-close-to-zero", "1", 1},
+        Result{"NegativeTooCloseToZeroIsBelowZero", F, "-1E-400", "", "", "", "ok", "1", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     nPr,
     ModeResult,
-    ::testing::Values(
-        Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
-        Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
-        Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
-        Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
-        Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
-        Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
-        Result{"BudgetRunsOut", P, "10", "2000", "", "", "unfinished", "0", 1000},
-        Result{"RLostBesideN", P, "1E20", "1", "", "", "countdown-stalled", "1", 1},
-        Result{"RFractionLostBesideN", P, "1E12", "3.00001", "", "", "countdown-stalled", "9.99999999997E+35", 4},
-        Result{"ZeroFactorAfterOverflow", P, "171", "172", "", "", "ok", "0", 173},
-        Result{"OverflowBroughtBack", P, "171.001", "172", "", "", "countdown-overflow", "Infinity", 172},
-        Result{"LastFactorOnTheLastPass", P, "5", "1000", "", "", "ok", "0", 1000},
-        // The largest double's text reads back finite, so
-        // the countdown goes on to the budget.
-        Result{"LargestDouble", P, "1.7976931348623157E+308", "1.7976931348623157E+308", "", "", "unfinished", "Infinity", 1000},
-        Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
+    ::testing::Values(Result{"FiveTwo", P, "5", "2", "", "", "ok", "20", 3},
+                      Result{"RZero", P, "5", "0", "", "", "ok", "1", 1},
+                      Result{"RNegative", P, "5", "-1", "", "", "ok", "1", 1},
+                      Result{"RIsN", P, "5", "5", "", "", "ok", "120", 6},
+                      Result{"RFraction", P, "5", "2.5", "", "", "ok", "60", 4},
+                      Result{"RAboveN", P, "3", "5", "", "", "ok", "0", 6},
+                      // A product that reached 0 stays 0: the run has its result when the budget runs out.
+                      Result{"ZeroProductOutlastsTheBudget", P, "10", "2000", "", "", "ok", "0", 1000},
+                      Result{"BudgetRunsOut", P, "10.5", "2000", "", "", "unfinished", "-Infinity", 1000},
+                      Result{"RLostBesideN", P, "1E20", "1", "", "", "countdown-stalled", "1", 1},
+                      Result{"RFractionLostBesideN", P, "1E12", "3.00001", "", "", "countdown-stalled", "9.99999999997E+35", 4},
+                      Result{"ZeroFactorAfterOverflow", P, "171", "172", "", "", "ok", "0", 173},
+                      Result{"OverflowBroughtBack", P, "171.001", "172", "", "", "countdown-overflow", "Infinity", 172},
+                      Result{"LastFactorOnTheLastPass", P, "5", "1000", "", "", "ok", "0", 1000},
+                      Result{"SixteenDigitR", P, "17.0006", "156.0000000000004", "", "", "too-many-digits", "17.0006", 1},
+                      Result{"NegativeNCannotCountDown", P, "-2E15", "3", "", "", "countdown-stalled", "-2E+15", 1},
+                      // An r that does not go down only runs out of passes.
+                      Result{"RTooLargeToCountDown", P, "5", "2E15", "", "", "ok", "0", 1000},
+                      Result{"RTooCloseToZero", P, "5", "1E-400", "", "", "too-close-to-zero", "1", 1},
+                      Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,7 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"BudgetRunsOut", C, "3", "1500", "", "", "unfinished", "Answer", 1000},
                       Result{"NoPassLeftToDivide", C, "1000", "1000", "", "", "unfinished", "Answer", 1000},
                       Result{"RLostBesideN", C, "1E17", "5", "", "", "countdown-stalled", "Answer", 1},
-                      Result{"RLostPartWay", C, "1E16", "3", "", "", "countdown-stalled", "Answer", 3},
+                      Result{"RLostPartWay", C, "1E14", "2.001", "", "", "countdown-stalled", "Answer", 3},
+                      Result{"NCannotCountDown", C, "1E16", "3", "", "", "countdown-stalled", "Answer", 1},
+                      Result{"SixteenDigitR", C, "2.000005", "132.0000000000004", "", "", "too-many-digits", "Answer", 1},
+                      Result{"RFractionJustAboveWhole", C, "159", "58.000000000001", "", "", "ok", "1.34326288745811E+58", 60},
+                      // The denominator passed the largest double before its factor 0.5; 0 divided by it is 0.
+                      Result{"ZeroOverDenominatorBroughtBack", C, "3", "171.5", "", "", "ok", "0", 173},
+                      Result{"NumeratorZeroOnTheSamePass", C, "171", "171.5", "", "", "ok", "0", 173},
                       Result{"ZeroOverOverflowedProduct", C, "200", "250", "", "", "ok", "0", 251}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -131,7 +161,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Result{"DenormalPowerTimesCount", T, "1957", "46", "152", "49", "ok", "7.1478610147416E-253", 47},
                       // A chance rounded to 53 bits would be 0.56 % off as the 7E14th power.
                       Result{"PowerOfMillionsOfMillions", T, "7E14", "5", "1E14", "1", "ok", "0.12771666829229", 6},
-                      Result{"ZeroCountAfterOverflow", T, "171", "172", "2", "1", "ok", "0", 173}),
+                      Result{"ZeroCountAfterOverflow", T, "171", "172", "2", "1", "ok", "0", 173},
+                      Result{"ZeroCountOverDenominatorBroughtBack", T, "3", "171.5", "2", "1", "ok", "0", 173},
+                      Result{"NCannotCountDown", T, "2E15", "1", "1", "2", "countdown-stalled", "Answer", 1},
+                      // n - r is 2 as typed, so -1 is raised to a whole power.
+                      Result{"WholeDecimalDifference", T, "2.1", "0.1", "1", "2", "ok", "22.5072427132622", 2},
+                      // The power of w / z is the r typed, not y's last text plus the passes in doubles.
+                      Result{"ExponentAsTyped", T, "5", "0.937278801", "1E100", "2.5E-221", "ok", "1.71232746683106E-300", 2},
+                      Result{"RoundedOnce", T, "24", "-17", "9", "-16", "ok", "-87837592493271.8", 1},
+                      Result{"WTooCloseToZero", T, "5", "2", "2", "1E-400", "too-close-to-zero", "Answer", 3}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The texts a run leaves in the boxes after each of its passes, pass 1 first.

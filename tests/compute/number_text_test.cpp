@@ -114,6 +114,42 @@ INSTANTIATE_TEST_SUITE_P(
                       Read{"FullwidthDigits", "\uFF0D\uFF17", -7.0}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// A text read exactly, with its significant digits, and counted down as a box keeps it: the
+// decimal less 1, rounded to 15 digits with a tie to the even digit.
+struct CountedDown {
+    const char* name;
+    const char* text;
+    int digits;
+    const char* next;  // as Decimal::scientific() writes it
+};
+
+class ReadExactly : public ::testing::TestWithParam<CountedDown> {};
+
+TEST_P(ReadExactly, CountsDownAsTheDecimalItIs) {
+    const auto exact = parseDecimal(GetParam().text, ".");
+    ASSERT_TRUE(exact.has_value()) << GetParam().text;
+    EXPECT_EQ(exact->significantDigits(), GetParam().digits);
+    EXPECT_EQ((*exact - Decimal(1)).roundedTo(kBoxDigits).scientific(), GetParam().next);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         ReadExactly,
+                         ::testing::Values(CountedDown{"Whole", "5", 1, "4e0"},
+                                           CountedDown{"Zero", "-0.000", 0, "-1e0"},
+                                           CountedDown{"TrailingZerosAreNoDigits", "5.0000000000000000", 1, "4e0"},
+                                           CountedDown{"ZerosOfAWholeNumber", "1000000000000000000", 1, "1e18"},
+                                           CountedDown{"FractionJustAboveWhole", "1.0000000000001", 14, "1e-13"},
+                                           CountedDown{"NegativeFraction", "-0.5", 1, "-15e-1"},
+                                           CountedDown{"SixteenDigitsNeeded", "2E15", 1, "2e15"},
+                                           CountedDown{"TieToAnEvenDigitUp", "0.0123456789012345", 15, "-987654321098766e-15"},
+                                           CountedDown{"TieToAnEvenDigitKept", "999999999999999.5", 16, "999999999999998e0"},
+                                           CountedDown{"TieCarriesIntoAWholeNumber", "9.999999999999995", 16, "9e0"},
+                                           CountedDown{"BelowATieRoundsDown", "0.01234567890123451", 16, "-987654321098765e-15"},
+                                           CountedDown{"BeyondSixtyFourBits", "1E-400", 1, "-1e0"},
+                                           CountedDown{"HugeStaysHuge", "1E300", 1, "1e300"},
+                                           CountedDown{"ArabicDigitsAndMinus", "\u2212\u0661\u0662", 2, "-13e0"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 struct Rejected {
     const char* name;
     std::string text;

@@ -52,6 +52,22 @@ TEST(Run, FailureEndsTheRunWithoutReset) {
     EXPECT_EQ(outcome.text(TextBox::z), "9");
 }
 
+// What is found when the budget has run out ends the run like its end: the inputs are reset
+// before the report, whichever report it is.
+TEST(Run, ReportsAfterTheLastPassFollowTheReset) {
+    const struct {
+        const char* y;
+        const char* kind;
+    } rows[] = {{"1000.00000000001", "countdown-stalled"}, {"2000", "unfinished"}};
+    for (const auto& row : rows) {
+        const auto outcome = runWith(OptionButton::Option2, {{TextBox::x, "1000000"}, {TextBox::y, row.y}});
+        EXPECT_EQ(outcome.kind, row.kind) << row.y;
+        EXPECT_EQ(outcome.passes, 1000U) << row.y;
+        EXPECT_EQ(outcome.text(TextBox::x), "Field 1") << row.y;
+        EXPECT_EQ(outcome.text(TextBox::y), "Field 2") << row.y;
+    }
+}
+
 TEST(Run, FailureOnALaterPassKeepsThatPassesWork) {
     // 2 Outcomes reads z only on its finishing pass: the placeholder left in it fails after
     // the whole countdown, with the scratch boxes already written.
@@ -155,9 +171,18 @@ TEST(ErrorMessages, NameTheKindAndTheParticulars) {
     EXPECT_EQ(runWith(OptionButton::Option4, {{TextBox::x, "2000"}, {TextBox::y, "1500"}, {TextBox::z, "2"}, {TextBox::w, "1"}})
                   .message,
               "Run not finished: the 2 Outcomes countdown needs more than 1000 passes, so Answer holds no result of this run");
-    EXPECT_EQ(runWith(OptionButton::Option2, {{TextBox::x, "10"}, {TextBox::y, "2000"}}).message,
+    EXPECT_EQ(runWith(OptionButton::Option2, {{TextBox::x, "10.5"}, {TextBox::y, "2000"}}).message,
               "Run not finished: the nPr countdown needs more than 1000 passes, so Answer holds the product after 1000 "
               "passes, not the result");
+    EXPECT_STREQ(TooManyDigits(TextBox::y, "5.000000000000001").what(),
+                 "Too many digits: the second input box holds \"5.000000000000001\", which has more than the 15 significant "
+                 "digits a box keeps, so the countdown would lose the rest: round it to 15 digits");
+    EXPECT_STREQ(NumberTooCloseToZero(TextBox::w, "1E-400").what(),
+                 "Number too close to 0: the fourth input box holds \"1E-400\", which is nearer to 0 than the smallest "
+                 "number a box holds (about 4.9E-324)");
+    EXPECT_STREQ(CountdownStalled(Stall::nMinusOneIsN).what(),
+                 "Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box "
+                 "keeps), so this result cannot be computed this way");
 }
 
 TEST(ErrorMessages, ShortenLongTextsBetweenCharacters) {

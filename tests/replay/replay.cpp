@@ -42,6 +42,8 @@ std::optional<MemoryStore> parseCase(std::string_view line) {
 
 std::string kindOf(const RunError& error) {
     if (dynamic_cast<const ConversionError*>(&error)) return "conversion";
+    if (dynamic_cast<const TooManyDigits*>(&error)) return "too-many-digits";
+    if (dynamic_cast<const NumberTooCloseToZero*>(&error)) return "too-close-to-zero";
     if (dynamic_cast<const CountdownOverflow*>(&error)) return "countdown-overflow";
     if (dynamic_cast<const CountdownStalled*>(&error)) return "countdown-stalled";
     if (dynamic_cast<const UnfinishedRun*>(&error)) return "unfinished";
