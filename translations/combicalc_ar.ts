@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Factorials, permutations, combinations and two-outcome probabilities</source>
-        <translation>المضروب والتباديل والتوافيق واحتمالات التجارب ذات النتيجتين</translation>
+        <translation>المضروب والتباديل والتوافيق واحتمالات المحاولات ذات الناتجين</translation>
     </message>
     <message>
         <source>combinatorics;factorial;permutation;combination;probability;binomial;nPr;nCr;</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
-        <translation>⁦2 Outcomes⁩: احتمال الحصول على ⁦r⁩ من النجاحات بالضبط في ⁦n⁩ من المحاولات، لكلٍّ منها ⁦z⁩ من النتائج المتساوية الاحتمال، ⁦w⁩ منها مواتية</translation>
+        <translation>⁦2 Outcomes⁩: احتمال الحصول على ⁦r⁩ من النجاحات بالضبط في ⁦n⁩ من المحاولات، لكلٍّ منها ⁦z⁩ من النواتج المتساوية الاحتمال، ⁦w⁩ منها مواتية</translation>
     </message>
     <message>
         <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
@@ -67,8 +67,8 @@
         <translation>«%1»</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>«%1…» (عدد الأحرف: %2)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>«%1» (عدد الأحرف: %2)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>2 Outcomes: how many equally likely outcomes one trial has</source>
-        <translation>⁦2 Outcomes⁩: عدد النتائج المتساوية الاحتمال في المحاولة الواحدة</translation>
+        <translation>⁦2 Outcomes⁩: عدد النواتج المتساوية الاحتمال في المحاولة الواحدة</translation>
     </message>
     <message>
         <source>2 Outcomes: how many of those outcomes are favourable</source>
-        <translation>⁦2 Outcomes⁩: عدد النتائج المواتية من بينها</translation>
+        <translation>⁦2 Outcomes⁩: عدد النواتج المواتية من بينها</translation>
     </message>
     <message>
         <source>The result of the last run</source>

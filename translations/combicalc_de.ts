@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
-        <translation>Umwandlungsfehler: Der Text %2 %1 ist keine Zahl – verwenden Sie als Dezimaltrennzeichen »%3«</translation>
+        <translation>Umwandlungsfehler: Der Text %2 %1 ist keine Zahl – verwenden Sie als Dezimaltrennzeichen „%3“</translation>
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
@@ -67,8 +67,8 @@
         <translation>„%1“</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>„%1…“ (%2 Zeichen)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>„%1“ (%2 Zeichen)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>

@@ -67,8 +67,8 @@
         <translation>«%1»</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>«%1…» (%2 caracteres)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>«%1» (%2 caracteres)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>

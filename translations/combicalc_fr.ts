@@ -21,23 +21,23 @@
     </message>
     <message>
         <source>A small calculator for combinatorics exercises. Pick a mode, type the numbers into the boxes it shows, press START and read the result in the Answer box. Four modes compute:</source>
-        <translation>Une petite calculatrice pour les exercices de combinatoire. Choisissez un mode, tapez les nombres dans les champs de saisie qu’il affiche, appuyez sur START et lisez le résultat dans le champ Answer. Quatre modes produisent un résultat :</translation>
+        <translation>Une petite calculatrice pour les exercices de combinatoire. Choisissez un mode, tapez les nombres dans les champs de saisie qu’il affiche, appuyez sur START et lisez le résultat dans le champ Answer. Quatre modes produisent un résultat&#xa0;:</translation>
     </message>
     <message>
         <source>Factorial: n!, the product n × (n − 1) × … down to the last factor above zero</source>
-        <translation>Factorial : n!, le produit n × (n − 1) × … jusqu’au dernier facteur supérieur à zéro</translation>
+        <translation>Factorial&#xa0;: n!, le produit n × (n − 1) × … jusqu’au dernier facteur supérieur à zéro</translation>
     </message>
     <message>
         <source>nPr: the ordered selections of r out of n</source>
-        <translation>nPr : le nombre d’arrangements de r éléments parmi n</translation>
+        <translation>nPr&#xa0;: le nombre d’arrangements de r éléments parmi n</translation>
     </message>
     <message>
         <source>nCr: the combinations of r out of n</source>
-        <translation>nCr : le nombre de combinaisons de r éléments parmi n</translation>
+        <translation>nCr&#xa0;: le nombre de combinaisons de r éléments parmi n</translation>
     </message>
     <message>
         <source>2 Outcomes: the chance of exactly r successes in n trials, each with z equally likely outcomes of which w are favourable</source>
-        <translation>2 Outcomes : la probabilité d’obtenir exactement r succès en n essais, chacun ayant z issues équiprobables dont w sont favorables</translation>
+        <translation>2 Outcomes&#xa0;: la probabilité d’obtenir exactement r succès en n essais, chacun ayant z issues équiprobables dont w sont favorables</translation>
     </message>
     <message>
         <source>Every intermediate result is kept as the 15-digit text it shows, and the answers are the same, to the last digit, on every platform. Numbers follow the decimal separator and the digits of the user&apos;s locale.</source>
@@ -48,31 +48,31 @@
     <name>combicalc::texts</name>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number</source>
-        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre</translation>
+        <translation>Erreur de conversion&#xa0;: %1 contient %2, qui n’est pas un nombre</translation>
     </message>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
-        <translation>Erreur de conversion : %1 contient %2, qui n’est pas un nombre ; utilisez « %3 » comme séparateur décimal</translation>
+        <translation>Erreur de conversion&#xa0;: %1 contient %2, qui n’est pas un nombre&#x202f;; utilisez «&#x202f;%3&#x202f;» comme séparateur décimal</translation>
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Trop de chiffres : %1 contient %2, qui a plus que les 15 chiffres significatifs qu’un champ conserve ; le décompte perdrait les autres : arrondissez-le à 15 chiffres</translation>
+        <translation>Trop de chiffres&#xa0;: %1 contient %2, qui a plus que les 15 chiffres significatifs qu’un champ conserve&#xa0;; le décompte perdrait les autres&#xa0;: arrondissez-le à 15 chiffres</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
-        <translation>Nombre trop proche de 0 : %1 contient %2, qui est plus proche de 0 que le plus petit nombre qu’un champ peut contenir (environ %3)</translation>
+        <translation>Nombre trop proche de 0&#xa0;: %1 contient %2, qui est plus proche de 0 que le plus petit nombre qu’un champ peut contenir (environ %3)</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>«&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>« %1… » (%2 caractères)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>«&#x202f;%1&#x202f;» (%2 caractères)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>
-        <translation>Erreur arithmétique : %1</translation>
+        <translation>Erreur arithmétique&#xa0;: %1</translation>
     </message>
     <message>
         <source>invalid operation</source>
@@ -88,19 +88,19 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
-        <translation>Décompte interrompu : n est trop grand par rapport à r pour que le décompte puisse continuer (n − r, une fois arrondi, vaut n) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
+        <translation>Décompte interrompu&#xa0;: n est trop grand par rapport à r pour que le décompte puisse continuer (n − r, une fois arrondi, vaut n)&#x202f;; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
-        <translation>Décompte interrompu : n est trop grand pour que le décompte puisse continuer (avec les 15 chiffres qu’un champ conserve, n − 1, une fois arrondi, vaut n) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
+        <translation>Décompte interrompu&#xa0;: n est trop grand pour que le décompte puisse continuer (avec les 15 chiffres qu’un champ conserve, n − 1, une fois arrondi, vaut n)&#xa0;; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
-        <translation>Calcul inachevé : le décompte en mode %1 nécessite plus de %2 étapes ; le champ Answer ne contient donc aucun résultat de ce calcul</translation>
+        <translation>Calcul inachevé&#xa0;: le décompte en mode %1 nécessite plus de %2 étapes&#x202f;; le champ Answer ne contient donc aucun résultat de ce calcul</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds the product after %2 passes, not the result</source>
-        <translation>Calcul inachevé : le décompte en mode %1 nécessite plus de %2 étapes ; le champ Answer contient donc le produit obtenu après %2 étapes, et non le résultat</translation>
+        <translation>Calcul inachevé&#xa0;: le décompte en mode %1 nécessite plus de %2 étapes&#x202f;; le champ Answer contient donc le produit obtenu après %2 étapes, et non le résultat</translation>
     </message>
     <message>
         <source>the first input box</source>
@@ -136,19 +136,19 @@
     </message>
     <message>
         <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
-        <translation>n : le nombre dont on calcule la factorielle (Factorial), le nombre d’éléments (nPr, nCr) ou d’essais (2 Outcomes)</translation>
+        <translation>n&#xa0;: le nombre dont on calcule la factorielle (Factorial), le nombre d’éléments (nPr, nCr) ou d’essais (2 Outcomes)</translation>
     </message>
     <message>
         <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>
-        <translation>r : combien d’éléments sont choisis (nPr, nCr) ou combien d’essais réussissent (2 Outcomes)</translation>
+        <translation>r&#xa0;: combien d’éléments sont choisis (nPr, nCr) ou combien d’essais réussissent (2 Outcomes)</translation>
     </message>
     <message>
         <source>2 Outcomes: how many equally likely outcomes one trial has</source>
-        <translation>2 Outcomes : combien d’issues équiprobables compte un essai</translation>
+        <translation>2 Outcomes&#xa0;: combien d’issues équiprobables compte un essai</translation>
     </message>
     <message>
         <source>2 Outcomes: how many of those outcomes are favourable</source>
-        <translation>2 Outcomes : combien de ces issues sont favorables</translation>
+        <translation>2 Outcomes&#xa0;: combien de ces issues sont favorables</translation>
     </message>
     <message>
         <source>The result of the last run</source>
@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>Answer %1</source>
-        <translation>Answer : %1</translation>
+        <translation>Answer&#xa0;: %1</translation>
     </message>
     <message>
         <source>No new answer: Answer still shows %1</source>
-        <translation>Pas de nouveau résultat : le champ Answer affiche toujours %1</translation>
+        <translation>Pas de nouveau résultat&#xa0;: le champ Answer affiche toujours %1</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -172,23 +172,23 @@
     </message>
     <message>
         <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
-        <translation>Dépassement de capacité : un produit intermédiaire du décompte a dépassé le plus grand nombre qu’un champ peut contenir (environ %1) ; ce résultat ne peut donc pas être calculé de cette façon</translation>
+        <translation>Dépassement de capacité&#xa0;: un produit intermédiaire du décompte a dépassé le plus grand nombre qu’un champ peut contenir (environ %1)&#x202f;; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Control call error: could not read the text of %1</source>
-        <translation>Erreur lors de l’appel d’un contrôle : impossible de lire le texte de %1</translation>
+        <translation>Erreur lors de l’appel d’un contrôle&#xa0;: impossible de lire le texte de %1</translation>
     </message>
     <message>
         <source>Control call error: could not set the text of %1</source>
-        <translation>Erreur lors de l’appel d’un contrôle : impossible de définir le texte de %1</translation>
+        <translation>Erreur lors de l’appel d’un contrôle&#xa0;: impossible de définir le texte de %1</translation>
     </message>
     <message>
         <source>Control call error: could not read the state of %1</source>
-        <translation>Erreur lors de l’appel d’un contrôle : impossible de lire l’état de %1</translation>
+        <translation>Erreur lors de l’appel d’un contrôle&#xa0;: impossible de lire l’état de %1</translation>
     </message>
     <message>
         <source>Control call error: could not show or hide %1</source>
-        <translation>Erreur lors de l’appel d’un contrôle : impossible d’afficher ou de masquer %1</translation>
+        <translation>Erreur lors de l’appel d’un contrôle&#xa0;: impossible d’afficher ou de masquer %1</translation>
     </message>
     <message>
         <source>OK</source>

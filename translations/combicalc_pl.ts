@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>nPr: the ordered selections of r out of n</source>
-        <translation>nPr: uporządkowane wybory r elementów spośród n (wariacje bez powtórzeń)</translation>
+        <translation>nPr: uporządkowane ciągi r różnych elementów wybranych spośród n (wariacje bez powtórzeń)</translation>
     </message>
     <message>
         <source>nCr: the combinations of r out of n</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Conversion error: %1 holds %2, which is not a number: write the decimal separator as &quot;%3&quot;</source>
-        <translation>Błąd konwersji: %1 zawiera %2, co nie jest liczbą – jako separatora dziesiętnego użyj znaku «%3»</translation>
+        <translation>Błąd konwersji: %1 zawiera %2, co nie jest liczbą – jako separatora dziesiętnego użyj znaku „%3”</translation>
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
@@ -67,8 +67,8 @@
         <translation>„%1”</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>„%1…” (liczba znaków: %2)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>„%1” (liczba znaków: %2)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>

@@ -67,8 +67,8 @@
         <translation>«%1»</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>«%1…» (всего символов: %2)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>«%1» (всего символов: %2)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>

@@ -67,8 +67,8 @@
         <translation>“%1”</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>“%1…” (%2 karakter)</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>“%1” (%2 karakter)</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>
@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>Overflow: a product of the countdown passed the largest number a box holds (about %1), so this result cannot be computed this way</source>
-        <translation>Taşma: Geri sayımdaki bir çarpım, bir alanın tutabileceği en büyük sayıyı (yaklaşık %1) aştı; bu nedenle bu sonuç bu yolla hesaplanamaz</translation>
+        <translation>Taşma: Geri sayımdaki bir çarpım, bir alanın tutabileceği en büyük sayıyı (yaklaşık %1) aştı; bu nedenle sonuç bu yolla hesaplanamaz</translation>
     </message>
     <message>
         <source>Countdown stopped: n is too large beside r for the countdown to go on (n − r rounds to n), so this result cannot be computed this way</source>
-        <translation>Geri sayım durdu: n, r&apos;ye göre o kadar büyük ki geri sayım sürdürülemiyor (n − r, n&apos;ye yuvarlanıyor); bu nedenle bu sonuç bu yolla hesaplanamaz</translation>
+        <translation>Geri sayım durdu: n, r&apos;ye göre o kadar büyük ki geri sayım sürdürülemiyor (n − r, n&apos;ye yuvarlanıyor); bu nedenle sonuç bu yolla hesaplanamaz</translation>
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>

@@ -67,8 +67,8 @@
         <translation>“%1”</translation>
     </message>
     <message>
-        <source>&quot;%1…&quot; (%2 characters)</source>
-        <translation>“%1…”（共 %2 个字符）</translation>
+        <source>&quot;%1&quot; (%2 characters)</source>
+        <translation>“%1”（共 %2 个字符）</translation>
     </message>
     <message>
         <source>Arithmetic fault: %1</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>n: the number whose factorial is taken (Factorial), the number of items (nPr, nCr) or of trials (2 Outcomes)</source>
-        <translation>n：要求阶乘的数（Factorial）、元素个数（nPr、nCr）或试验次数（2 Outcomes）</translation>
+        <translation>n：要计算阶乘的数（Factorial）、元素个数（nPr、nCr）或试验次数（2 Outcomes）</translation>
     </message>
     <message>
         <source>r: how many items are chosen (nPr, nCr), or how many of the trials succeed (2 Outcomes)</source>

@@ -52,6 +52,7 @@ std::string quoted(std::string_view text) {
     std::size_t characters = 0;
     for (char c : text) characters += isContinuationByte(c) ? 0 : 1;
     appendVisibly(visible, text.substr(0, cut));
+    visible += "…";
     return translated(texts::kQuoteCut, {visible, localNumber(std::to_string(characters))});
 }
 

@@ -19,7 +19,9 @@ inline constexpr const char* kTooManyDigits = COMBICALC_TEXT(
 inline constexpr const char* kTooCloseToZero =
     COMBICALC_TEXT("Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)");
 inline constexpr const char* kQuote = COMBICALC_TEXT("\"%1\"");
-inline constexpr const char* kQuoteCut = COMBICALC_TEXT("\"%1…\" (%2 characters)");
+// %1 is the start of a text too long to quote whole, ending in "…": the ellipsis stays with
+// the text, on its side, in a text of either direction.
+inline constexpr const char* kQuoteCut = COMBICALC_TEXT("\"%1\" (%2 characters)");
 inline constexpr const char* kArithmeticFault = COMBICALC_TEXT("Arithmetic fault: %1");
 inline constexpr const char* kInvalidOperation = COMBICALC_TEXT("invalid operation");
 inline constexpr const char* kDivisionByZero = COMBICALC_TEXT("division by zero");
