@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 #include <exception>
 #include <optional>
@@ -88,6 +89,11 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     modes->setObjectName(kModesGroupName);
     modes->setParent(this);
     modes->setAccessibleName(toQString(translated(texts::kModeGroup)));
+    QFont captionFont = modes->font();
+    QStringList faces;
+    for (const std::string_view face : kCaptionFontFaces) faces << toQString(face);
+    captionFont.setFamilies(faces << captionFont.families());
+    modes->setFont(captionFont);
     const PixelRect column = toPixels(optionColumn(), dpi);
     modes->setGeometry(column.left, column.top, column.width, column.height);
     QWidget* previous = nullptr;

@@ -61,6 +61,10 @@ inline constexpr int kMaxBoxTextLength = 32767;
 // The START button is drawn larger than everything else, which uses the default font.
 inline constexpr std::string_view kCommandFontFace = "MS Sans Serif";
 inline constexpr double kCommandFontPoints = 13.5;
+// The option captions are English in every language: drawn and measured in a Latin
+// sans-serif (Debian's, then Windows' own), so that a Chinese or Japanese desktop's font, whose
+// tall lines would shrink them to fit, only fills in what these lack.
+inline constexpr std::array<std::string_view, 3> kCaptionFontFaces{"DejaVu Sans", "Tahoma", "Arial"};
 
 // In the window's control-list order.
 inline constexpr std::array<ControlRow, 16> kControls{{
