@@ -7,7 +7,8 @@
 // English text in its place, then once more for each language whose translation has that
 // text: "Key[de]=..." in a desktop entry, the element with xml:lang="de" in XML. In XML a
 // list (KEYWORDS, "a;b;") gives one element for each of its words. A right-to-left text
-// starts with a right-to-left mark, as the program's own do.
+// starts with a right-to-left mark, as the program's own do, but for a list's words: a
+// search matches them as typed, and the mark would become part of the word.
 
 #include <QCoreApplication>
 #include <QFile>
@@ -98,8 +99,9 @@ int main(int argc, char* argv[]) {
         }
         for (const Language& language : languages) {
             const QString translated = language.translator->translate(combicalc::metadata::kContext, text->english);
+            const bool list = translated.endsWith(';');
             for (const QString& part : partsOf(translated, xml)) {
-                const QString directed = QString::fromStdString(combicalc::withItsDirection(part.toStdString()));
+                const QString directed = list ? part : QString::fromStdString(combicalc::withItsDirection(part.toStdString()));
                 out << localized(line, language.code, placeholder, directed, xml) << '\n';
             }
         }
