@@ -3,6 +3,7 @@
 #include <gmp.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -128,6 +129,12 @@ Decimal Decimal::roundedTo(int digits) const {
 std::string Decimal::scientific() const {
     if (digits_.empty()) return "0";
     return (negative_ ? "-" : "") + digits_ + "e" + std::to_string(exponent_);
+}
+
+long Decimal::bitsToTellWhole() const {
+    constexpr double kBitsPerDigit = 3.33;  // above log2(10)
+    const auto digits = static_cast<double>(digits_.size() + static_cast<std::size_t>(std::max<std::int64_t>(exponent_, 0)));
+    return static_cast<long>(digits * kBitsPerDigit) + 8;
 }
 
 double Decimal::nearestDouble() const {

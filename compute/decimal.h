@@ -25,13 +25,17 @@ public:
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
     friend bool operator==(const Decimal& a, const Decimal& b) = default;
 
-    bool isPositive() const { return !digits_.empty() && !negative_; }
+    bool isZero() const { return digits_.empty(); }
     // Leading and trailing zeros not counted: 1 for 5.000, 1E+18 and 0.0001.
     int significantDigits() const { return static_cast<int>(digits_.size()); }
     // To that many significant digits, a tie to the even last digit, as a box keeps a number.
     Decimal roundedTo(int digits) const;
     // "-125e-2": what fast_float and MPFR read exactly as it stands.
     std::string scientific() const;
+    // The bits a binary number needs to be this one where it is whole, or to stay apart from
+    // every whole number where it is not: those of its digits, and of its zeros before the
+    // point.
+    long bitsToTellWhole() const;
     double nearestDouble() const;
 
 private:

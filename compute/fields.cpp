@@ -27,8 +27,7 @@ std::optional<Value> Fields::parsed(std::string_view text,
 double Fields::convert(const FetchedText& fetched) const {
     if (const auto value = parsed(fetched.text, parseNumber)) {
         // Not 0 for a number that is not: a tiny n or r would end the countdown before it began.
-        if (*value == 0 && parsed(fetched.text, parseDecimal)->isPositive())
-            throw NumberTooCloseToZero(fetched.box, fetched.text);
+        if (*value == 0 && !parsed(fetched.text, parseDecimal)->isZero()) throw NumberTooCloseToZero(fetched.box, fetched.text);
         return *value;
     }
     const std::string_view usersSeparator = notation_.decimalSeparator;
@@ -46,7 +45,7 @@ Fields::Exactly Fields::convertExactly(const FetchedText& fetched) const {
     std::optional<Decimal> exact = parsed(fetched.text, parseDecimal);
     if (!exact) return {convert(fetched), std::nullopt};  // "Infinity", or what convert reports
     const double value = exact->nearestDouble();
-    if (value == 0 && exact->isPositive()) throw NumberTooCloseToZero(fetched.box, fetched.text);
+    if (value == 0 && !exact->isZero()) throw NumberTooCloseToZero(fetched.box, fetched.text);
     if (!std::isfinite(value)) return {value, std::nullopt};
     return {value, std::move(exact)};
 }

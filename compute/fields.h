@@ -26,7 +26,8 @@ public:
 
     FetchedText fetch(TextBox box);
     // Throws ConversionError naming the box when the text is not a number, and
-    // NumberTooCloseToZero when it is a positive one that would read as 0.
+    // NumberTooCloseToZero when it is one nearer to 0 than any double but 0. Its exact value
+    // is then a double's, whose digits are few enough to be worked on.
     double convert(const FetchedText& fetched) const;
     // As convert, with the exact decimal value of a text whose double is finite (nullopt for
     // one that reads as an infinity).

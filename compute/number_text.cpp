@@ -101,6 +101,29 @@ std::optional<Exponent> takeExponent(std::string_view& rest) {
     return exponent;
 }
 
+// An exponent's digits as a number. Beyond this size every value the texts can hold (their
+// mantissa has at most a thousand digits) is zero or beyond the double range alike.
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
+
+std::int64_t exponentValue(const Exponent& exponent) {
+    std::int64_t value = 0;
+    for (const char digit : exponent.digits) {
+        value = std::min(kExponentLimit, value * 10 + (digit - '0'));
+    }
+    return exponent.negative ? -value : value;
+}
+
+// A number beyond the double range: an infinity where it is above 1 in size, else a zero, of
+// its sign.
+double beyondRange(bool negative, const Mantissa& mantissa, const Exponent& exponent) {
+    const auto firstWholeDigit = mantissa.whole.find_first_not_of('0');
+    const bool large = firstWholeDigit != std::string_view::npos
+                           ? static_cast<std::int64_t>(mantissa.whole.size() - firstWholeDigit) + exponentValue(exponent) > 0
+                           : exponentValue(exponent) - static_cast<std::int64_t>(mantissa.fraction.find_first_not_of('0')) > 0;
+    const double size = large ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -size : size;
+}
+
 // The nearest double; beyond the double range +-Infinity, below the smallest denormal
 // zero (fast_float gives both, correctly rounded, on every platform).
 std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Exponent& exponent) {
@@ -114,7 +137,10 @@ std::optional<double> toDouble(bool negative, const Mantissa& mantissa, const Ex
 
     double value = 0;
     const auto [end, error] = fast_float::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+    if (end != plain.data() + plain.size()) return std::nullopt;
+    // fast_float from 4.0 on says where it rounded beyond the range; before, it only rounds.
+    if (error == std::errc::result_out_of_range) return beyondRange(negative, mantissa, exponent);
+    if (error != std::errc()) return std::nullopt;
     return value;
 }
 
@@ -132,18 +158,6 @@ std::optional<Result> readParts(std::string_view text, std::string_view decimalS
     const auto exponent = takeExponent(rest);
     if (!exponent || !rest.empty()) return std::nullopt;
     return read(negative, *mantissa, *exponent);
-}
-
-// An exponent's digits as a number. Beyond this size every value the texts can hold (their
-// mantissa has at most a thousand digits) is zero or beyond the double range alike.
-constexpr std::int64_t kExponentLimit = 1'000'000'000;
-
-std::int64_t exponentValue(const Exponent& exponent) {
-    std::int64_t value = 0;
-    for (const char digit : exponent.digits) {
-        value = std::min(kExponentLimit, value * 10 + (digit - '0'));
-    }
-    return exponent.negative ? -value : value;
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void countDown(Fields& fields, TextBox box) {
     if (!exact) return fields.writeNumber(box, guardedSub(value, 1, fields.flags()));
     if (exact->significantDigits() > kBoxDigits) throw TooManyDigits(box, text.text);
     const Decimal next = (*exact - Decimal(1)).roundedTo(kBoxDigits);
-    // Only n's countdown gives factors. An r that does not go down is 10^15 or more and needs
+    // Only n's countdown gives factors. An r that does not go down is above 10^15 and needs
     // more passes than a run has, which the run reports when it ends.
     if (box == TextBox::x && next >= *exact) throw CountdownStalled(Stall::nMinusOneIsN);
     fields.writeNumber(box, {next.nearestDouble()});

@@ -23,9 +23,9 @@ void multiplyInto(Fields& fields, Product product);
 
 // box <- box - 1, taken on the decimal the text writes and rounded to the digits a box keeps:
 // 10.0000000000001 - 10 is 1E-13, as typed. A number of more digits than a box keeps is
-// TooManyDigits, as its countdown would lose the rest. Where x - 1 rounds back to x (x of
-// 10^15 and more), the countdown cannot take its factors: CountdownStalled. An infinity
-// stays one.
+// TooManyDigits, as its countdown would lose the rest. Where x - 1 rounds back to x (2E15 and
+// -1E15 do, 1E15 does not), the countdown cannot take its factors: CountdownStalled. An
+// infinity stays one.
 void countDown(Fields& fields, TextBox box);
 
 // Two boxes whose numbers are divided, numerator / denominator.

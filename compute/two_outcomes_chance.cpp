@@ -2,7 +2,10 @@
 
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <variant>
 
@@ -12,10 +15,10 @@ namespace {
 
 constexpr mpfr_prec_t kDoubleBits = 53;
 
-// n - r and r are decimals: with this many bits each is within 2^-2112 of its value, and
-// exact wherever it is whole (to 2^2112, beyond the largest double), which a negative chance's
-// power needs. z - w, a difference of two doubles, is exact: their bits run from 2^1023 down
-// to 2^-1074.
+// n - r and r are decimals: with at least this many bits each is within 2^-2112 of its value,
+// and with those of its digits besides, exact where it is whole and apart from every whole
+// number where it is not, as a negative chance's power needs. z - w, a difference of two
+// doubles, is exact: their bits run from 2^1023 down to 2^-1074.
 constexpr mpfr_prec_t kExactBits = 2112;
 
 // The first attempt's bits beyond a double's, enough almost always: the bounds of its error
@@ -23,8 +26,8 @@ constexpr mpfr_prec_t kExactBits = 2112;
 constexpr mpfr_prec_t kGuardBits = 64;
 
 // The attempts stop doubling here, where the exponents' own rounding (2^-2112) would begin to
-// show: only an exact value on a boundary, which every attempt then computes exactly, or one
-// nearer to it than 2^-1800 gets this far.
+// show: only a result on the midpoint of two doubles, which chances that no number of bits
+// holds exactly never pin down, or one nearer to it than 2^-1800 gets this far.
 constexpr mpfr_prec_t kMostBits = 1800;
 
 // MPFR's default exponent range, the same on every platform (its widest is not: it follows
@@ -115,15 +118,23 @@ void performTested(Work& work, Operation operation) {
 
 void setExact(mpfr_ptr target, const ExactNumber& number) {
     if (const auto* decimal = std::get_if<Decimal>(&number)) {
+        mpfr_set_prec(target, std::max<mpfr_prec_t>(kExactBits, decimal->bitsToTellWhole()));
         mpfr_set_str(target, decimal->scientific().c_str(), 10, MPFR_RNDN);
     } else {
         mpfr_set_d(target, std::get<double>(number), MPFR_RNDN);
     }
 }
 
-// Whether every number within `value`'s error, below 2^(3 - bits) of it, rounds to the same
-// double, so that `value` rounded is the exact result's correct rounding.
-bool roundsAlike(mpfr_srcptr value, mpfr_prec_t bits) {
+bool hasEvenLastBit(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 1) == 0;
+}
+
+// The double that the exact result, within 2^(3 - bits) of `value`, rounds to, where every
+// number that near rounds alike; nullopt where more bits are needed. At the last attempt one
+// still between two doubles is taken for the midpoint it then is, and goes to the even one.
+std::optional<double> roundedOnce(mpfr_srcptr value, mpfr_prec_t bits) {
     const mpfr_prec_t precision = mpfr_get_prec(value);
     Number error(precision);
     Number low(precision);
@@ -132,17 +143,22 @@ bool roundsAlike(mpfr_srcptr value, mpfr_prec_t bits) {
     mpfr_mul_2si(error, error, 3 - bits, MPFR_RNDU);
     mpfr_sub(low, value, error, MPFR_RNDD);
     mpfr_add(high, value, error, MPFR_RNDU);
-    return mpfr_get_d(low, MPFR_RNDN) == mpfr_get_d(high, MPFR_RNDN);
+    const double below = mpfr_get_d(low, MPFR_RNDN);
+    const double above = mpfr_get_d(high, MPFR_RNDN);
+    if (below == above) return below;
+    if (bits < kMostBits) return std::nullopt;
+    return hasEvenLastBit(below) ? below : above;
 }
 
-// Rounded to a double, once and correctly, subnormals included; a result no double holds is
-// an overflow.
-double toDouble(mpfr_srcptr value, FaultFlags& flags) {
-    const double rounded = mpfr_get_d(value, MPFR_RNDN);
+// A result rounded to a double; one that no double holds is an overflow.
+double answerOf(double rounded, FaultFlags& flags) {
     if (std::isinf(rounded)) flags.raise(Fault::Overflow);
     flags.throwIfRaised();
     return rounded;
 }
+
+// Rounded to a double, once and correctly, subnormals included.
+double toDouble(mpfr_srcptr value, FaultFlags& flags) { return answerOf(mpfr_get_d(value, MPFR_RNDN), flags); }
 
 // sum += exponent * log2|base|, for a finite nonzero base.
 void addLogarithm(mpfr_ptr sum, mpfr_srcptr base, mpfr_srcptr exponent) {
@@ -189,7 +205,7 @@ double fromLogarithms(const Intermediates& numbers, FaultFlags& flags) {
     const bool negative = ((mpfr_signbit(numbers.combinations) != 0) != (mpfr_signbit(numbers.failureFactor) != 0)) !=
                           (mpfr_signbit(numbers.successFactor) != 0);
     if (mpfr_cmp_d(logarithm, kZeroBelowLogarithm) < 0) return negative ? -0.0 : 0.0;
-    Number result;
+    Number result(3 * kDoubleBits);  // so that a subnormal answer is not rounded twice, in all likelihood
     if (mpfr_cmp_d(logarithm, kInfinityAboveLogarithm) > 0) {
         mpfr_set_inf(result, 1);
     } else {
@@ -247,8 +263,10 @@ std::optional<double> attempt(const Inputs& in, mpfr_prec_t bits, FaultFlags& fl
                                .successFactorLeftRange = successFactorLeftRange},
                               flags);
     }
-    if (work.inexact && bits < kMostBits && !roundsAlike(result, bits)) return std::nullopt;
-    return toDouble(result, flags);
+    if (!work.inexact) return toDouble(result, flags);
+    const std::optional<double> rounded = roundedOnce(result, bits);
+    if (!rounded) return std::nullopt;
+    return answerOf(*rounded, flags);
 }
 
 }  // namespace

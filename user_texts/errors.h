@@ -32,8 +32,8 @@ public:
     TooManyDigits(TextBox box, std::string_view text);
 };
 
-// A box holds a positive number nearer to 0 than the smallest double, which would read as 0
-// and take the countdown another way.
+// A box holds a number nearer to 0 than the smallest double but not 0, which would read as 0
+// and take the countdown another way (or, negative, make a difference of a billion digits).
 class NumberTooCloseToZero final : public RunError {
 public:
     NumberTooCloseToZero(TextBox box, std::string_view text);

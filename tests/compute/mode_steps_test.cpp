@@ -41,6 +41,8 @@ TEST_P(ModeResult, EndsWithItsAnswerAfterItsPasses) {
     EXPECT_EQ(outcome.passes, row.passes);
 }
 
+const std::string kHairAboveTwo = "2." + std::string(639, '0') + "1";
+
 constexpr auto F = OptionButton::Option1;
 constexpr auto P = OptionButton::Option2;
 constexpr auto C = OptionButton::Option3;
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The last factor is 1E-13 as typed, not its binary neighbour 9.99200722162641E-14.
         Result{"FractionJustAboveWhole", F, "10.0000000000001", "", "", "", "ok", "3.62880000000106E-07", 12},
         Result{"TooCloseToZero", F, "1E-400", "", "", "", "too-close-to-zero", "1", 1},
-        Result{"NegativeTooCloseToZeroIsBelowZero", F, "-1E-400", "", "", "", "ok", "1", 1}),
+        Result{"NegativeTooCloseToZero", F, "-1E-400", "", "", "", "too-close-to-zero", "1", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // An r that does not go down only runs out of passes.
                       Result{"RTooLargeToCountDown", P, "5", "2E15", "", "", "ok", "0", 1000},
                       Result{"RTooCloseToZero", P, "5", "1E-400", "", "", "too-close-to-zero", "1", 1},
+                      // Its decimal would count down through a billion digits.
+                      Result{"NegativeNTooCloseToZero", P, "-1E-999999999", "3", "", "", "too-close-to-zero", "1", 1},
                       Result{"BadR", P, "5", "", "", "", "conversion", "1", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -169,7 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // The power of w / z is the r typed, not y's last text plus the passes in doubles.
                       Result{"ExponentAsTyped", T, "5", "0.937278801", "1E100", "2.5E-221", "ok", "1.71232746683106E-300", 2},
                       Result{"RoundedOnce", T, "24", "-17", "9", "-16", "ok", "-87837592493271.8", 1},
-                      Result{"WTooCloseToZero", T, "5", "2", "2", "1E-400", "too-close-to-zero", "Answer", 3}),
+                      Result{"WTooCloseToZero", T, "5", "2", "2", "1E-400", "too-close-to-zero", "Answer", 3},
+                      // n - r is 2 + 1E-640, no whole number, though 2112 bits would round it to 2.
+                      Result{
+                          "NMinusRAHairAboveWhole", T, kHairAboveTwo.c_str(), "0", "1", "3", "arithmetic:invalid", "Answer", 1},
+                      // Exactly between two doubles, as no number of bits of its chances shows: to the even one.
+                      Result{"ExactTieToEven", T, "0", "-2", "7.50000075995922088623046875", "3", "ok", "2.25000075995928", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The texts a run leaves in the boxes after each of its passes, pass 1 first.

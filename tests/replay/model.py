@@ -51,9 +51,9 @@ def read_text(text):
     if len(text) > 1000 or not NUMBER.match(text):
         raise Failure("conversion")
     value = float(text.strip())
-    # A positive number too small for a double would read as 0 and silently change the run
-    # (a factor 0, a countdown that ends at once); a negative one reads as -0, harmless.
-    if value == 0 and mantissa_digits(text) and not text.strip().startswith("-"):
+    # A number too small for a double but not 0 would read as 0 and silently change the run
+    # (a factor 0, a countdown that ends at once, or a difference of a billion digits).
+    if value == 0 and mantissa_digits(text):
         raise Failure("too-close-to-zero")
     return value
 
@@ -487,8 +487,8 @@ EDGE_CASES = [
     # passed the largest double and still takes factors below 1; with a numerator not 0.
     ("Option3", "3", "171.5"), ("Option3", "171", "171.5"), ("Option3", "3", "200.5"), ("Option3", "0.5", "171.5"),
     ("Option4", "3", "171.5", "2", "1"), ("Option4", "171", "171.5", "2", "1"),
-    # Below the smallest double: a positive one would read as 0; a negative one reads as -0;
-    # a written 0, and the smallest double and one rounding up to it, are numbers.
+    # Below the smallest double: reported, of either sign; a written 0, and the smallest
+    # double and one rounding up to it, are numbers.
     ("Option1", "1E-400"), ("Option1", "-1E-400"), ("Option1", "0E-400"), ("Option1", "2E-324"), ("Option1", "3E-324"),
     ("Option1", "4.9E-324"), ("Option2", "5", "1E-400"), ("Option2", "5", "-1E-400"), ("Option3", "1E-400", "2"),
     ("Option4", "5", "2", "1E-400", "1"), ("Option4", "5", "2", "2", "1E-400"), ("Option4", "5", "2", "2", "-1E-400"),
@@ -505,6 +505,11 @@ EDGE_CASES = [
     # After the last pass: a product that reached 0 stays 0; a stall there still gives the
     # boxes back.
     ("Option2", "5", "1000.5"), ("Option2", "-3.5", "1001"), ("Option2", "1000000", "1000.00000000001"),
+    # A negative number below the smallest double, whose decimal is a billion digits long.
+    ("Option2", "-1E-999999999", "3"),
+    # n - r a hair above a whole number, which 2112 bits would round to it; a result exactly
+    # between two doubles, whose chances no number of bits holds exactly.
+    ("Option4", "2." + "0" * 639 + "1", "0", "1", "3"), ("Option4", "0", "-2", "7.50000075995922088623046875", "3"),
 ]
 
 

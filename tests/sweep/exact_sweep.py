@@ -7,7 +7,7 @@ inputs below the smallest double, tiny chances with a fractional r, w above z wi
 n - r), runs them through combicalc-replay, and checks each against the documented rounding,
 worked out here in exact decimal and rational arithmetic and with mpmath, independently of
 the calculator's code. The documented rounding: every number read from a box is the double
-nearest its text (a positive text that reads as 0 ends the run as too close to 0), every
+nearest its text (a text that reads as 0 but is not 0 ends the run as too close to 0), every
 double operation rounds once, every product written back is rounded to the 15 significant
 digits it shows, every countdown value x - 1, y - 1 is the exact decimal difference rounded
 to 15 digits (a text of more digits, counted down, ends the run; an x that does not go down
@@ -285,7 +285,7 @@ class Run:
     def read(self, text):
         """A typed text as its first conversion reads it."""
         value = float(text)
-        if value == 0 and Decimal(text) > 0:
+        if value == 0 and Decimal(text) != 0:
             self.possible.add("too-close-to-zero")
             raise Stop()
         return value
@@ -506,7 +506,10 @@ class Chance:
         size = 2.31 * abs(count.adjusted()) + 3 if isinstance(count, Decimal) else 0.7 * abs(math.frexp(count)[1]) + 2
         for base, exponent in self.terms:
             size += (float(abs(exponent)) + 1) * (abs(math.log(base.numerator) - math.log(base.denominator)) + 1)
-        with mpmath.workprec(53 + 76 + max(0, math.ceil(math.log2(size)))):
+        # Exponents near the largest double make the size itself overflow a float: their
+        # logarithms need about 1030 more bits.
+        extra = max(0, math.ceil(math.log2(size))) if math.isfinite(size) else 1100
+        with mpmath.workprec(53 + 76 + extra):
             logarithm = mpmath.log(abs(mpmath.mpf(count if isinstance(count, float) else str(count))))
             for base, exponent in self.terms:
                 logarithm += mpmath.mpf(str(exponent)) * mpmath.log(mpmath.mpf(base.numerator) / base.denominator)
