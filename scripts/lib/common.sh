@@ -5,6 +5,14 @@
 # a failure's message is never passed on as a path.
 shopt -s inherit_errexit
 
+# A command that stops a script with no message of its own is named, with where it stood, so
+# that no stage ends in silence (a tool that failed quietly under load, say).
+combicalc_name_the_failure() {  # combicalc_name_the_failure STATUS COMMAND FILE LINE
+  echo "FAIL: \"$2\" exited with $1 at ${3:-the command line}:$4" >&2
+}
+set -o errtrace
+trap 'combicalc_name_the_failure $? "$BASH_COMMAND" "${BASH_SOURCE[0]:-}" "$LINENO"' ERR
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Runs COMMAND with its output in LOG; when it fails, shows the log's end and fails naming
