@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>أرقام أكثر من اللازم: يحتوي %1 على %2، وفيه أكثر من خمسة عشر رقمًا معنويًا، وهي كل ما يحتفظ به الحقل، فيضيع الباقي في العدّ التنازلي: قرِّب العدد إلى خمسة عشر رقمًا</translation>
+        <translation>أرقام أكثر من اللازم: يحتوي %1 على %2، وفيه أكثر من الأرقام المعنوية الخمسة عشر التي يحتفظ بها الحقل، فيضيع ما زاد عليها في العدّ التنازلي: قرِّب العدد إلى خمسة عشر رقمًا</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
-        <translation>توقّف العدّ التنازلي: العدد ⁦n⁩ كبير جدًا إلى حدٍّ تتعذّر معه مواصلة العدّ (إذ يُقرَّب ⁦n − 1⁩ إلى ⁦n⁩ في الأرقام الخمسة عشر التي يحتفظ بها الحقل)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
+        <translation>توقّف العدّ التنازلي: العدد ⁦n⁩ كبير جدًا إلى حدٍّ تتعذّر معه مواصلة العدّ (إذ يُقرَّب ⁦n − 1⁩ إلى ⁦n⁩ عند الاقتصار على الأرقام الخمسة عشر التي يحتفظ بها الحقل)، لذا لا يمكن حساب هذه النتيجة بهذه الطريقة</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

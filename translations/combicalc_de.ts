@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Zu viele Stellen: Der Text %2 %1 hat mehr als die 15 signifikanten Stellen, die ein Feld behält; beim Herunterzählen gingen die übrigen verloren: Runden Sie ihn auf 15 Stellen</translation>
+        <translation>Zu viele Stellen: Der Text %2 %1 hat mehr als die 15 signifikanten Stellen, die ein Feld speichert, sodass beim Herunterzählen die übrigen verloren gingen – runden Sie die Zahl auf 15 Stellen</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
-        <translation>Herunterzählen abgebrochen: n ist so groß, dass nicht weiter heruntergezählt werden kann (n − 1 ergibt mit den 15 Stellen eines Feldes gerundet wieder n), daher lässt sich dieses Ergebnis auf diesem Weg nicht berechnen</translation>
+        <translation>Herunterzählen abgebrochen: n ist so groß, dass nicht weiter heruntergezählt werden kann (n − 1 ergibt, auf die 15 Stellen eines Feldes gerundet, wieder n), daher lässt sich dieses Ergebnis auf diesem Weg nicht berechnen</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

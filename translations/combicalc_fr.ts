@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Trop de chiffres&#xa0;: %1 contient %2, qui a plus que les 15 chiffres significatifs qu’un champ conserve&#xa0;; le décompte perdrait les autres&#xa0;: arrondissez-le à 15 chiffres</translation>
+        <translation>Trop de chiffres&#xa0;: %1 contient %2, qui compte plus de chiffres significatifs que les 15 qu’un champ conserve&#x202f;; le décompte perdrait les chiffres en trop&#xa0;: arrondissez-le à 15 chiffres</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
-        <translation>Décompte interrompu&#xa0;: n est trop grand pour que le décompte puisse continuer (avec les 15 chiffres qu’un champ conserve, n − 1, une fois arrondi, vaut n)&#xa0;; ce résultat ne peut donc pas être calculé de cette façon</translation>
+        <translation>Décompte interrompu&#xa0;: n est trop grand pour que le décompte puisse continuer (arrondi aux 15 chiffres qu’un champ conserve, n − 1 vaut n)&#x202f;; ce résultat ne peut donc pas être calculé de cette façon</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>桁数が多すぎます：%1の内容%2は、欄が保持する有効数字15桁を超えているため、カウントダウンで残りの桁が失われます。15桁に丸めてください</translation>
+        <translation>桁数超過：%1の内容%2は、欄が保持する有効数字15桁を超えているため、このままではカウントダウンで残りの桁が失われます。15桁に丸めてください</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>

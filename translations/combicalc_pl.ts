@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Za dużo cyfr: %1 zawiera %2, co ma więcej niż 15 cyfr znaczących, które mieści pole, więc odliczanie utraciłoby pozostałe: zaokrąglij liczbę do 15 cyfr</translation>
+        <translation>Za dużo cyfr: %1 zawiera %2, a pole mieści tylko 15 cyfr znaczących, więc przy odliczaniu pozostałe cyfry zostałyby utracone: zaokrąglij liczbę do 15 cyfr</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
-        <translation>Liczba zbyt bliska 0: %1 zawiera %2, co leży bliżej 0 niż najmniejsza liczba, jaką może pomieścić pole (około %3)</translation>
+        <translation>Liczba zbyt bliska 0: %1 zawiera %2 – wartość bliższą 0 niż najmniejsza liczba, jaką może pomieścić pole (około %3)</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>

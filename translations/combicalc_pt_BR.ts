@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Dígitos demais: %1 contém %2, que tem mais do que os 15 algarismos significativos que um campo guarda, por isso a contagem regressiva perderia o restante: arredonde-o para 15 algarismos</translation>
+        <translation>Algarismos demais: %1 contém %2, que tem mais do que os 15 algarismos significativos que um campo guarda, por isso a contagem regressiva perderia o restante: arredonde-o para 15 algarismos</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Слишком много цифр: %1 содержит %2, а в этом числе больше 15 значащих цифр, которые хранит поле, поэтому при обратном отсчёте остальные были бы потеряны: округлите его до 15 цифр</translation>
+        <translation>Слишком много цифр: %1 содержит %2, а в этом числе больше 15 значащих цифр, тогда как поле хранит только 15, поэтому при обратном отсчёте лишние были бы потеряны: округлите его до 15 цифр</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>

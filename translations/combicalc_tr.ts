@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>Çok fazla basamak: %1 içindeki %2, bir alanın tuttuğu 15 anlamlı basamaktan fazlasını içeriyor; geri sayımda geri kalanı kaybolur: sayıyı 15 basamağa yuvarlayın</translation>
+        <translation>Çok fazla basamak: %1 içindeki %2, bir alanın tuttuğu 15 anlamlı basamaktan fazlasını içeriyor; geri sayımda 15&apos;ten sonraki basamaklar kaybolurdu: sayıyı 15 basamağa yuvarlayın</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
-        <translation>Sayı 0&apos;a çok yakın: %1 içindeki %2, 0&apos;a bir alanın tutabileceği en küçük sayıdan (yaklaşık %3) daha yakın</translation>
+        <translation>Sayı 0&apos;a çok yakın: %1 içindeki %2, bir alanın tutabileceği en küçük sayıdan (yaklaşık %3) 0&apos;a daha yakın</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>

@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Too many digits: %1 holds %2, which has more than the 15 significant digits a box keeps, so the countdown would lose the rest: round it to 15 digits</source>
-        <translation>位数过多：%1中的%2超过了框所保留的 15 位有效数字，递减连乘会丢掉其余的位数：请将它舍入到 15 位</translation>
+        <translation>位数过多：%1中的内容%2的有效数字超过了框所保留的 15 位，递减连乘会丢失多出的位数；请将它舍入到 15 位</translation>
     </message>
     <message>
         <source>Number too close to 0: %1 holds %2, which is nearer to 0 than the smallest number a box holds (about %3)</source>
-        <translation>数字过于接近 0：%1中的%2比框所能容纳的最小数（约 %3）更接近 0</translation>
+        <translation>数字过于接近 0：%1中的内容%2比框所能容纳的最小数（约 %3）更接近 0</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Countdown stopped: n is too large for the countdown to go on (n − 1 rounds to n in the 15 digits a box keeps), so this result cannot be computed this way</source>
-        <translation>递减连乘中止：n 太大，递减连乘无法继续（在框所保留的 15 位数字中，n − 1 舍入后仍等于 n），因此无法用这种方法算出该结果</translation>
+        <translation>递减连乘中止：n 太大，递减连乘无法继续（按框所保留的 15 位数字舍入后，n − 1 仍等于 n），因此无法用这种方法算出该结果</translation>
     </message>
     <message>
         <source>Run not finished: the %1 countdown needs more than %2 passes, so Answer holds no result of this run</source>
