@@ -47,7 +47,8 @@ def main(output, ts_files):
         file.write('#include "web/translation_table.h"\n\nnamespace combicalc {\n\nnamespace {\n\n')
         file.write("\n".join(body))
         file.write("\nconstexpr TranslatedLanguage kLanguages[] = {\n%s\n};\n\n}  // namespace\n\n" % "\n".join(languages))
-        file.write("std::span<const TranslatedLanguage> translatedLanguages() { return kLanguages; }\n\n}  // namespace combicalc\n")
+        file.write("std::span<const TranslatedLanguage> translatedLanguages() { return kLanguages; }\n\n")
+        file.write("}  // namespace combicalc\n")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The inner loop: the formatting and the scripts checked, then the release build and its
-# unit, replay and window tests, all but those labelled slow (the program on a real X server
-# and under a screen reader, and the sweep against exact mathematics).
+# The inner loop: the formatting and the scripts checked (shellcheck, and flake8 for the
+# Python), then the release build and its unit, replay and window tests, all but those
+# labelled slow (the program on a real X server and under a screen reader, and the sweep
+# against exact mathematics).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
@@ -10,6 +11,7 @@ combicalc_install_for quick
 echo "== formatting and scripts"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 git ls-files run test .ci/run '*.sh' | xargs shellcheck -x
+git ls-files '*.py' | xargs flake8
 # Each package in one list: debian/control's Build-Depends, or one group of the set-up.
 repeated=$( (
   sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:\|^ /p}' debian/control | sed 's/^Build-Depends://' | tr ',' '\n'

@@ -62,7 +62,8 @@ def walk():
                  "Field 1", "Field 2", "Field 3", "Field 4", "Answer", "START"]:
         controls[name] = wait_for(f"find the control {name}", lambda name=name: descendant(window, name))
     group = descendant(window, "Mode")
-    if group is None or group.getRole() not in (pyatspi.ROLE_GROUPING, pyatspi.ROLE_PANEL) or descendant(group, "Factorial") is None:
+    grouped = group is not None and group.getRole() in (pyatspi.ROLE_GROUPING, pyatspi.ROLE_PANEL)
+    if not grouped or descendant(group, "Factorial") is None:
         fail("the option buttons are not announced as one group" + (f" ({group.getRoleName()})" if group else ""))
     # Nothing nameless beside the controls but the notification of a run's answer, which is
     # empty until the first run: the focus ring's overlay is no "filler" to walk past.
@@ -80,7 +81,7 @@ def walk():
         do_action(controls[mode], "toggle", f"select {mode}")
         wanted = "".join(letter for letter, box in zip("xyzw", inputs) if letter in shown)
         wait_for(f"{mode} shows the boxes {shown}",
-                 lambda: True if "".join(l for l, b in zip("xyzw", inputs) if showing(controls[b])) == wanted else None)
+                 lambda: True if "".join(letter for letter, b in zip("xyzw", inputs) if showing(controls[b])) == wanted else None)
 
     # 2 Outcomes is selected: 5 trials, 2 successes, 2 outcomes, 1 favourable.
     for box, value in zip(inputs, ["5", "2", "2", "1"]):

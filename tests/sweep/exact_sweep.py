@@ -522,7 +522,8 @@ class Chance:
         are small whole numbers; else None."""
         value = Fraction(count) * (-1 if self.negative else 1)
         for base, exponent in self.terms:
-            if exponent != exponent.to_integral_value() or abs(exponent) * (base.numerator.bit_length() + base.denominator.bit_length()) > 4000000:
+            bits = base.numerator.bit_length() + base.denominator.bit_length()
+            if exponent != exponent.to_integral_value() or abs(exponent) * bits > 4000000:
                 return None
             value *= base ** int(exponent)
         try:
@@ -580,7 +581,9 @@ def check_chance(run, answer, count_text):
         if low == high:
             if math.isinf(low):
                 return "WRONG: %s where the formula gives arithmetic:overflow" % answer
-            return "ok, exactly the correct rounding" if answer == shown(low) else "WRONG: %s where the correct rounding is %s" % (answer, shown(low))
+            if answer == shown(low):
+                return "ok, exactly the correct rounding"
+            return "WRONG: %s where the correct rounding is %s" % (answer, shown(low))
     try:
         value = Decimal(answer)
     except decimal.InvalidOperation:
