@@ -10,7 +10,7 @@ function pageLanguage(translated) {
     let locale;
     try {
       locale = new Intl.Locale(tag).maximize();
-    } catch (error) {
+    } catch {
       continue;  // not a language tag
     }
     for (const code of [`${locale.language}_${locale.region}`, locale.language]) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The inner loop: the formatting and the scripts checked (shellcheck, and flake8 for the
-# Python), then the release build and its unit, replay and window tests, all but those
-# labelled slow (the program on a real X server and under a screen reader, and the sweep
-# against exact mathematics).
+# The inner loop: the formatting and the scripts checked (shellcheck; flake8 for the Python;
+# eslint, from the page's test tools, for the JavaScript), then the release build and its
+# unit, replay and window tests, all but those labelled slow (the program on a real X server
+# and under a screen reader, and the sweep against exact mathematics).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
@@ -12,6 +12,8 @@ echo "== formatting and scripts"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 git ls-files run test .ci/run '*.sh' | xargs shellcheck -x
 git ls-files '*.py' | xargs flake8
+driver=$(scripts/deps/page_driver.sh)
+git ls-files '*.js' | NODE_PATH=$driver xargs node "$driver/eslint/bin/eslint.js"
 # Each package in one list: debian/control's Build-Depends, or one group of the set-up.
 repeated=$( (
   sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:\|^ /p}' debian/control | sed 's/^Build-Depends://' | tr ',' '\n'
