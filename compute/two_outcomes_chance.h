@@ -19,16 +19,17 @@ struct TwoOutcomesNumbers {
     double outcomes;        // z
     double favourable;      // w
     double combinations;    // C(n, r), from Text3; an infinity where the quotient passed the largest double
-    ExactNumber successes;  // r as entered
+    ExactNumber successes;  // r, from y's text where the countdown ended and the passes before
 };
 
 // combinations * ((z - w) / z)^(n - r) * (w / z)^r, correctly rounded to a double, subnormals
-// included: z - w exact; each chance and power with as many more bits as its exponent is
-// large, so that a power of millions does not multiply the chance's rounding, and more bits
-// again until the bounds of the error round alike; the products exact. The binary exponent
-// range is +-(2^30 - 1), so that no power underflows or overflows on the way to an answer a
-// double holds; a result below the smallest double is 0, its correct rounding. MPFR rounds
-// the same on every platform, and so does the result.
+// included, and a result exactly between two doubles to the even one: z - w exact; each
+// chance and power with as many more bits as its exponent is large, so that a power of
+// millions does not multiply the chance's rounding, and more bits again until the bounds of
+// the error round alike; the products exact. The binary exponent range is +-(2^30 - 1), so
+// that no power underflows or overflows on the way to an answer a double holds; a result
+// below the smallest double is 0, its correct rounding. MPFR rounds the same on every
+// platform, and so does the result.
 //
 // Faults are tested where the steps test them, each test seeing what was raised since the
 // last: after z - w and (z - w) / z; after the first product, which also sees the first
