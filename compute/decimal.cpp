@@ -81,17 +81,28 @@ Decimal fromSmall(std::int64_t value, std::int64_t exponent) {
 
 }  // namespace
 
-Decimal operator+(const Decimal& a, const Decimal& b) {
+template <class Small, class Large>
+auto Decimal::aligned(const Decimal& a, const Decimal& b, Small small, Large large) {
     const std::int64_t exponent = std::min(a.exponent_, b.exponent_);
     const auto smallA = smallScaled(a.negative_, a.digits_, a.exponent_ - exponent);
     const auto smallB = smallScaled(b.negative_, b.digits_, b.exponent_ - exponent);
-    if (smallA && smallB) return fromSmall(*smallA + *smallB, exponent);
+    if (smallA && smallB) return small(*smallA, *smallB, exponent);
     Integer x;
     Integer y;
     scaledTo(x, a.negative_, a.digits_, a.exponent_, exponent);
     scaledTo(y, b.negative_, b.digits_, b.exponent_, exponent);
-    mpz_add(x, x, y);
-    return fromInteger(x, exponent);
+    return large(x, y, exponent);
+}
+
+Decimal operator+(const Decimal& a, const Decimal& b) {
+    return Decimal::aligned(
+        a,
+        b,
+        [](std::int64_t x, std::int64_t y, std::int64_t exponent) { return fromSmall(x + y, exponent); },
+        [](mpz_ptr x, mpz_srcptr y, std::int64_t exponent) {
+            mpz_add(x, x, y);
+            return fromInteger(x, exponent);
+        });
 }
 
 Decimal operator-(const Decimal& a, const Decimal& b) {
@@ -101,15 +112,11 @@ Decimal operator-(const Decimal& a, const Decimal& b) {
 }
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
-    const std::int64_t exponent = std::min(a.exponent_, b.exponent_);
-    const auto smallA = smallScaled(a.negative_, a.digits_, a.exponent_ - exponent);
-    const auto smallB = smallScaled(b.negative_, b.digits_, b.exponent_ - exponent);
-    if (smallA && smallB) return *smallA <=> *smallB;
-    Integer x;
-    Integer y;
-    scaledTo(x, a.negative_, a.digits_, a.exponent_, exponent);
-    scaledTo(y, b.negative_, b.digits_, b.exponent_, exponent);
-    return mpz_cmp(x, y) <=> 0;
+    return Decimal::aligned(
+        a,
+        b,
+        [](std::int64_t x, std::int64_t y, std::int64_t) { return x <=> y; },
+        [](mpz_srcptr x, mpz_srcptr y, std::int64_t) { return mpz_cmp(x, y) <=> 0; });
 }
 
 Decimal Decimal::roundedTo(int digits) const {

@@ -39,6 +39,11 @@ public:
     double nearestDouble() const;
 
 private:
+    // Both numbers as integers over the smaller of their exponents, given to `small` as 64-bit
+    // integers where both fit, else to `large` as GMP's; with that exponent.
+    template <class Small, class Large>
+    static auto aligned(const Decimal& a, const Decimal& b, Small small, Large large);
+
     bool negative_ = false;
     std::string digits_;         // no leading or trailing zero; empty for 0
     std::int64_t exponent_ = 0;  // 0 for 0

@@ -40,14 +40,12 @@ struct Exponents {
     ExactNumber successes;
 };
 
-Exponents exponentsFrom(Fields& fields, const FetchedText& x, const FetchedText& y, const Pass& pass) {
-    const auto [valueX, exactX] = fields.convertExactly(x);
-    const auto [valueY, exactY] = fields.convertExactly(y);
+Exponents exponentsFrom(const Fields::Exactly& x, const Fields::Exactly& y, const Pass& pass, FaultFlags& flags) {
     const Decimal earlierPasses(pass.counter() - 1);
-    if (exactX && exactY) return {.failures = *exactX - *exactY, .successes = *exactY + earlierPasses};
-    const double failures = narrow(guardedSub(valueX, valueY, fields.flags()), fields.flags());
-    if (exactY) return {.failures = failures, .successes = *exactY + earlierPasses};
-    return {.failures = failures, .successes = valueY};
+    if (x.exact && y.exact) return {.failures = *x.exact - *y.exact, .successes = *y.exact + earlierPasses};
+    const double failures = narrow(guardedSub(x.value, y.value, flags), flags);
+    if (y.exact) return {.failures = failures, .successes = *y.exact + earlierPasses};
+    return {.failures = failures, .successes = y.value};
 }
 
 // Answer <- C * ((z - w) / z)^(n - r) * (w / z)^r with C the count in Text3: of n trials
@@ -66,13 +64,12 @@ void writeTwoOutcomesAnswer(Fields& fields, const Pass& pass) {
     fields.fetch(TextBox::y);
     const FetchedText count = fields.fetch(TextBox::Text3);
 
-    // x and y are converted here for their reports, in the formula's order, and exactly below.
-    fields.convert(x);
-    fields.convert(y);
+    const Fields::Exactly remainingX = fields.convertExactly(x);
+    const Fields::Exactly remainingY = fields.convertExactly(y);
     const double outcomes = fields.convert(z);
     const double favourable = fields.convert(w);
     const double combinations = fields.convert(count);
-    Exponents exponents = exponentsFrom(fields, x, y, pass);
+    Exponents exponents = exponentsFrom(remainingX, remainingY, pass, fields.flags());
     const TwoOutcomesNumbers numbers{.failures = std::move(exponents.failures),
                                      .outcomes = outcomes,
                                      .favourable = favourable,
