@@ -184,6 +184,7 @@ void openWindow(const std::string& language,
         (row->kind == ControlKind::OptionButton ? modes : window).call<void>("append", control);
     }
     document().set("title", std::string(kWindowTitle));
+    byId("window-title").set("textContent", std::string(kWindowTitle));  // what a screen reader's heading keys find
     val report = byId("report");
     report.call<void>("setAttribute", std::string("aria-label"), translated(texts::kErrorReport));
     byId("report-title").set("textContent", std::string(kWindowTitle));

@@ -43,17 +43,33 @@ function fitCaptions() {
 function openReport() {
   const report = document.getElementById('report');
   const text = document.getElementById('report-text');
+  const ok = document.getElementById('report-ok');
   // Copy with nothing selected (Ctrl+C, Ctrl+Insert, the browser's menu) copies the whole
-  // report, as on the desktop; a selection copies as the browser copies it.
-  report.addEventListener('copy', (event) => {
-    if (!document.getSelection().isCollapsed) return;
+  // report, as on the desktop; a selection copies as the browser copies it. Listened for on
+  // the document: with the focus on OK, Firefox sends the copy to <body>, not to the report.
+  document.addEventListener('copy', (event) => {
+    if (!report.open || !document.getSelection().isCollapsed) return;
     event.clipboardData.setData('text/plain', text.textContent);
     event.preventDefault();
+  });
+  // Ctrl+Insert is the desktop's other copy key, which WebKitGTK does not bind: the page gives
+  // it the browser's own copy command, so that it copies what Ctrl+C copies in every engine.
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Insert' || !event.ctrlKey || event.shiftKey || event.altKey || event.metaKey) return;
+    event.preventDefault();
+    document.execCommand('copy');
   });
   // A click beside the text or the button, or on the dimmed page, leaves the focus on OK, so
   // that Return still closes the report.
   report.addEventListener('mousedown', (event) => {
     if (!event.target.closest('p, button')) event.preventDefault();
+  });
+  // A click on the text, to select it, moves the focus off OK: Return closes the report there
+  // too, as OK is the report's default button.
+  report.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.target === ok) return;
+    event.preventDefault();
+    report.close();
   });
   Module.report = (message) => {
     text.textContent = message;

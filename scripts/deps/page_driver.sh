@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the browser driver the page's tests use, and eslint, which lints the project's
-# JavaScript (tests/web/package.json, their versions locked in package-lock.json), from the
-# npm registry, once, into a cache folder outside the tree, and prints its node_modules
-# folder. The driver drives Debian's chromium: its own browser download is never run. Every
-# version is one whose "engines" admit Debian 12's node (18.20; eslint 9.39, not 10): npm
-# refuses to install one that does not admit the node it runs on.
+# Installs the browser drivers the page's tests use (puppeteer-core for chromium and Firefox,
+# selenium-webdriver for WebKitGTK), axe-core for its audit, and eslint, which lints the
+# project's JavaScript (tests/web/package.json, their versions locked in package-lock.json),
+# from the npm registry, once, into a cache folder outside the tree, and prints its
+# node_modules folder. The drivers drive Debian's browsers: no browser is downloaded (the
+# install scripts that would are never run). Every version is one whose "engines" admit
+# Debian 12's node, 18.20.4 (eslint 9.39, not 10; selenium-webdriver 4.27, since 4.28
+# wants 18.20.5): npm refuses to install one that does not admit the node it runs on.
 #
 #   scripts/deps/page_driver.sh   (the cache is $COMBICALC_CACHE, by default ~/.cache/combicalc)
 set -euo pipefail

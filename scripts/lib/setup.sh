@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # What ./run and each stage of ./test install, by group.
 declare -A combicalc_stage_groups=(
   [run]="program" [quick]="program quick" [release]="program quick desktop release"
-  [sanitize]="program quick desktop release clang sanitize" [cross]="program quick clang sources wasm cross"
+  [sanitize]="program quick desktop release clang sanitize" [cross]="program quick desktop clang sources wasm cross"
   [windows]="program quick desktop sources windows" [debian]="program desktop debian" [newcomer]="desktop debian")
 
 # The groups of packages, by what needs them (read by name: combicalc_install GROUP). The
@@ -30,9 +30,10 @@ combicalc_packages_sanitize=(libclang-rt-dev)
 combicalc_packages_sources=(m4)
 combicalc_packages_wasm=(emscripten)
 # MPFR for ARM and 32-bit x86 from Debian's multiarch packages. The page for browsers is
-# tested in chromium, on Debian's node.
+# tested on Debian's node in chromium, Firefox ESR and WebKitGTK (whose MiniBrowser shows on
+# the private X server, in a locale made from the sources "locales" holds).
 combicalc_packages_cross=(libc++-dev libc++abi-dev g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
-  libmpfr-dev:arm64 libmpfr-dev:i386 nodejs chromium)
+  libmpfr-dev:arm64 libmpfr-dev:i386 nodejs chromium firefox-esr webkit2gtk-driver locales)
 combicalc_packages_windows=(g++-mingw-w64-x86-64-posix wine wine64 patch nsis unzip fonts-wine xclip)
 combicalc_packages_debian=(desktop-file-utils appstream lintian devscripts debootstrap)
 

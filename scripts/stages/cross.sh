@@ -3,14 +3,15 @@
 # there: the core's unit tests and the replay tables, whose outcomes must match the native
 # build's to the last character. GMP and MPFR for WebAssembly are built once from Debian's
 # sources (scripts/deps/gmp_mpfr.sh). The WebAssembly build makes the page for browsers
-# too, which is tested in Debian's chromium with the driver scripts/deps/page_driver.sh
-# installs. Each configuration is a CMake preset that inherits "cross"
+# too, which is tested in Debian's chromium, Firefox ESR and WebKitGTK (on a private X
+# server) with the drivers scripts/deps/page_driver.sh installs. Each configuration is a CMake preset that inherits "cross"
 # (CMakePresets.json); the program for Windows has a stage of its own.
 #
 #   scripts/stages/cross.sh [PRESET...]     (every cross preset by default)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/lib/setup.sh
+source scripts/lib/xvfb.sh
 combicalc_install_for cross
 combicalc_enable_source_packages
 
@@ -31,6 +32,7 @@ for preset in "${presets[@]}"; do
     mpfr=$(scripts/deps/gmp_mpfr.sh wasm)
     driver=$(scripts/deps/page_driver.sh)
     options+=("-DCOMBICALC_WASM_MPFR=$mpfr" "-DCOMBICALC_PAGE_DRIVER=$driver")
+    [ -n "${combicalc_xvfb_dir:-}" ] || combicalc_start_xvfb
   fi
   combicalc_logged "building for $preset" "build-cross/$preset.log" combicalc_build "$preset" "${options[@]}"
   ctest --preset "$preset"
