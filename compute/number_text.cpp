@@ -26,6 +26,11 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // as its ASCII digit and every minus sign as '-'. Anything else, blanks inside and direction
 // controls anywhere included, is kept, so that the grammar rejects it.
 std::string plainForm(std::string_view text) {
+    // Most texts are printable ASCII (no blank, and no digit or minus sign but ASCII's), which
+    // is its own plain form; a run reads thousands of them.
+    if (std::all_of(text.begin(), text.end(), [](char byte) { return byte > ' ' && byte < '\x7F'; })) {
+        return std::string(text);
+    }
     std::string plain;
     std::size_t visibleLength = 0;  // the plain text up to its last visible character
     while (!text.empty()) {

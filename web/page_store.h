@@ -17,8 +17,8 @@ namespace combicalc {
 class PageStore final : public FieldStore {
 public:
     // `input` is a text input, `radio` a radio button, of the page's document.
-    void attach(TextBox box, emscripten::val input) { boxes_[indexOf(box)].emplace(std::move(input)); }
-    void attach(OptionButton option, emscripten::val radio) { options_[indexOf(option)].emplace(std::move(radio)); }
+    void attach(TextBox box, const emscripten::val& input);
+    void attach(OptionButton option, const emscripten::val& radio);
 
     std::string getText(TextBox box) override;
     void setText(TextBox box, std::string_view text) override;
@@ -34,14 +34,14 @@ public:
     void showWrittenTexts();
 
 private:
-    // The element made for the control; a call before the page made it fails as on a
-    // window whose control is gone.
-    emscripten::val& element(TextBox box, ControlCall call);
-    emscripten::val& element(OptionButton option, ControlCall call);
+    // The page's number for the control's element; a call before the page made it fails as
+    // on a window whose control is gone.
+    int input(TextBox box, ControlCall call) const;
+    int input(OptionButton option, ControlCall call) const;
 
-    std::array<std::optional<emscripten::val>, kTextBoxCount> boxes_;
-    std::array<std::optional<emscripten::val>, kOptionCount> options_;
+    std::array<bool, kTextBoxCount + kOptionCount> attached_{};
     std::array<bool, kTextBoxCount> written_{};
+    std::string buffer_ = std::string(256, '\0');  // where a read text comes, grown for a longer one
 };
 
 }  // namespace combicalc
