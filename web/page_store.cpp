@@ -87,7 +87,9 @@ void PageStore::setText(TextBox box, std::string_view text) {
 
 bool PageStore::isSelected(OptionButton option) { return combicalc_is_checked(input(option, ControlCall::ReadState)) != 0; }
 
-void PageStore::setVisible(TextBox box, bool visible) { combicalc_set_hidden(input(box, ControlCall::ShowOrHide), visible ? 0 : 1); }
+void PageStore::setVisible(TextBox box, bool visible) {
+    combicalc_set_hidden(input(box, ControlCall::ShowOrHide), visible ? 0 : 1);
+}
 
 void PageStore::select(std::optional<OptionButton> selected) {
     for (std::size_t i = 0; i < kOptionCount; ++i) {
