@@ -169,41 +169,71 @@ void addLogarithm(mpfr_ptr sum, mpfr_srcptr base, mpfr_srcptr exponent) {
     mpfr_add(sum, sum, term, MPFR_RNDN);
 }
 
-struct Intermediates {
-    mpfr_srcptr combinations;
-    mpfr_srcptr failureChance;
-    mpfr_srcptr failures;
-    mpfr_srcptr failureFactor;
-    bool failureFactorLeftRange;
-    mpfr_srcptr successChance;
-    mpfr_srcptr successes;
-    mpfr_srcptr successFactor;
-    bool successFactorLeftRange;
+// chance^exponent, one of the term's two powers; `value` is a stand-in that tells only its
+// sign where the power left the wide range.
+struct Power {
+    mpfr_srcptr chance;
+    mpfr_srcptr exponent;
+    mpfr_srcptr value;
+    bool leftRange;
+
+    // Whether the power is exactly what `test` tells (0, an infinity): a stand-in never is.
+    template <class Test>
+    bool exactly(Test test) const {
+        return !leftRange && test(value) != 0;
+    }
 };
 
-// The result where a power or a product left the wide range. A factor that is exactly 0 makes
-// it 0, an infinity among the factors (a count beyond the double range, or one made from an
-// input of Infinity) leaves its size unknown or beyond the range; otherwise it is
+// value = chance^exponent, and whether it left the wide range.
+Power power(Work& work, mpfr_srcptr chance, mpfr_srcptr exponent, mpfr_ptr value) {
+    const bool leftRange = perform(work, [&] { mpfr_pow(value, chance, exponent, MPFR_RNDN); });
+    return {.chance = chance, .exponent = exponent, .value = value, .leftRange = leftRange};
+}
+
+// The term C (1 - p)^(n - r) p^r: a count times two powers.
+struct Term {
+    mpfr_srcptr combinations;
+    Power failure;
+    Power success;
+};
+
+// What one of the term's factors decides alone: a factor that is exactly 0 makes it 0; an
+// infinity among them (a count beyond the double range, or one made from an input of
+// Infinity) leaves its size unknown or beyond the range.
+enum class FactorDecides : std::uint8_t { nothing, zero, overflow };
+
+FactorDecides whatAFactorDecides(const Term& term) {
+    const auto anyFactor = [&term](auto test) {
+        return test(term.combinations) != 0 || term.failure.exactly(test) || term.success.exactly(test);
+    };
+    if (anyFactor(mpfr_zero_p)) return FactorDecides::zero;
+    if (anyFactor(mpfr_inf_p)) return FactorDecides::overflow;
+    return FactorDecides::nothing;
+}
+
+bool isNegative(const Term& term) {
+    const auto negative = [](mpfr_srcptr factor) { return mpfr_signbit(factor) != 0; };
+    return (negative(term.combinations) != negative(term.failure.value)) != negative(term.success.value);
+}
+
+// The result where a power or a product left the wide range: unless a factor decides it, it is
 // 2^(log2|C| + (n - r) log2|q| + r log2|s|) with the sign of the three factors. A power that
 // left the range comes from a finite nonzero chance other than +-1 to a finite exponent.
-double fromLogarithms(const Intermediates& numbers, FaultFlags& flags) {
-    const auto exactly = [](mpfr_srcptr factor, bool leftRange, auto test) { return !leftRange && test(factor) != 0; };
-    if (mpfr_zero_p(numbers.combinations) != 0 || exactly(numbers.failureFactor, numbers.failureFactorLeftRange, mpfr_zero_p) ||
-        exactly(numbers.successFactor, numbers.successFactorLeftRange, mpfr_zero_p)) {
-        return 0;
-    }
-    if (mpfr_inf_p(numbers.combinations) != 0 || exactly(numbers.failureFactor, numbers.failureFactorLeftRange, mpfr_inf_p) ||
-        exactly(numbers.successFactor, numbers.successFactorLeftRange, mpfr_inf_p)) {
-        flags.raise(Fault::Overflow);
-        flags.throwIfRaised();
+double fromLogarithms(const Term& term, FaultFlags& flags) {
+    switch (whatAFactorDecides(term)) {
+        case FactorDecides::zero: return 0;
+        case FactorDecides::overflow:
+            flags.raise(Fault::Overflow);
+            flags.throwIfRaised();
+            break;
+        case FactorDecides::nothing: break;
     }
     Number logarithm(kLogarithmBits);
-    mpfr_abs(logarithm, numbers.combinations, MPFR_RNDN);
+    mpfr_abs(logarithm, term.combinations, MPFR_RNDN);
     mpfr_log2(logarithm, logarithm, MPFR_RNDN);
-    addLogarithm(logarithm, numbers.failureChance, numbers.failures);
-    addLogarithm(logarithm, numbers.successChance, numbers.successes);
-    const bool negative = ((mpfr_signbit(numbers.combinations) != 0) != (mpfr_signbit(numbers.failureFactor) != 0)) !=
-                          (mpfr_signbit(numbers.successFactor) != 0);
+    addLogarithm(logarithm, term.failure.chance, term.failure.exponent);
+    addLogarithm(logarithm, term.success.chance, term.success.exponent);
+    const bool negative = isNegative(term);
     if (mpfr_cmp_d(logarithm, kZeroBelowLogarithm) < 0) return negative ? -0.0 : 0.0;
     Number result(3 * kDoubleBits);  // so that a subnormal answer is not rounded twice, in all likelihood
     if (mpfr_cmp_d(logarithm, kInfinityAboveLogarithm) > 0) {
@@ -239,30 +269,19 @@ std::optional<double> attempt(const Inputs& in, mpfr_prec_t bits, FaultFlags& fl
     Number result(2 * bits + kDoubleBits);  // exact, to be rounded once
 
     performTested(work, [&] { mpfr_div(failureChance, in.unfavourable, in.outcomes, MPFR_RNDN); });
-    const bool failureFactorLeftRange = perform(work, [&] { mpfr_pow(failureFactor, failureChance, in.failures, MPFR_RNDN); });
+    const Power failure = power(work, failureChance, in.failures, failureFactor);
     // A power that left the range, like a count that passed the largest double, is no number
     // to multiply by: 0 times its stand-in infinity would be an invalid operation that the true
     // number does not make.
-    bool leftRange = failureFactorLeftRange || mpfr_inf_p(in.combinations) != 0;
+    bool leftRange = failure.leftRange || mpfr_inf_p(in.combinations) != 0;
     if (!leftRange) leftRange = perform(work, [&] { mpfr_mul(partial, in.combinations, failureFactor, MPFR_RNDN); });
     flags.throwIfRaised();
     performTested(work, [&] { mpfr_div(successChance, in.favourable, in.outcomes, MPFR_RNDN); });
-    const bool successFactorLeftRange = perform(work, [&] { mpfr_pow(successFactor, successChance, in.successes, MPFR_RNDN); });
-    leftRange = leftRange || successFactorLeftRange;
+    const Power success = power(work, successChance, in.successes, successFactor);
+    leftRange = leftRange || success.leftRange;
     if (!leftRange) leftRange = perform(work, [&] { mpfr_mul(result, successFactor, partial, MPFR_RNDN); });
     flags.throwIfRaised();
-    if (leftRange) {
-        return fromLogarithms({.combinations = in.combinations,
-                               .failureChance = failureChance,
-                               .failures = in.failures,
-                               .failureFactor = failureFactor,
-                               .failureFactorLeftRange = failureFactorLeftRange,
-                               .successChance = successChance,
-                               .successes = in.successes,
-                               .successFactor = successFactor,
-                               .successFactorLeftRange = successFactorLeftRange},
-                              flags);
-    }
+    if (leftRange) return fromLogarithms({.combinations = in.combinations, .failure = failure, .success = success}, flags);
     if (!work.inexact) return toDouble(result, flags);
     const std::optional<double> rounded = roundedOnce(result, bits);
     if (!rounded) return std::nullopt;

@@ -17,8 +17,9 @@ declare -A combicalc_stage_groups=(
 # program's build needs what debian/control's Build-Depends names, which the group "program"
 # installs with them (the package and the project build from one list); it runs with these:
 combicalc_packages_program=(qt6-translations-l10n fonts-dejavu-core)
-# The release build's unit, replay and window tests, benchmarks and format checks.
-combicalc_packages_quick=(libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev clang-format shellcheck flake8)
+# The release build's unit, replay and window tests, benchmarks, format and lint checks.
+combicalc_packages_quick=(libgtest-dev libgmock-dev googletest libbenchmark-dev libx11-dev clang-format clang-tidy shellcheck
+  flake8)
 # A private X server with a window manager, for the checks that show a window.
 combicalc_packages_desktop=(xvfb x11-utils openbox xdotool)
 # The program under a screen reader, and the sweep against exact mathematics.
