@@ -10,11 +10,9 @@
 #include <QRadioButton>
 #include <QStringList>
 
-#include <exception>
-#include <optional>
 #include <vector>
 
-#include "compute/run.h"
+#include "presenter/window_presenter.h"
 #include "qt_window/accessible_roles.h"
 #include "qt_window/caption_fit.h"
 #include "qt_window/error_report.h"
@@ -23,7 +21,6 @@
 #include "qt_window/qt_text.h"
 #include "user_texts/box_words.h"
 #include "user_texts/texts.h"
-#include "window_state/mode_selection.h"
 #include "window_state/twips.h"
 
 namespace combicalc {
@@ -156,48 +153,30 @@ void Form1::fitOptionCaptions() {
 }
 
 void Form1::connectHandlers() {
-    connect(start_, &QPushButton::clicked, this, &Form1::startClicked);
+    connect(start_, &QPushButton::clicked, this, [this] { pass([this] { return startPressed(fields(), notation_); }); });
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        // Whenever a working option becomes selected, by a click, the keys or a program such
-        // as a screen reader, and only then.
-        if (const auto mode = modeOf(static_cast<OptionButton>(i))) {
-            connect(options_[i], &QRadioButton::toggled, this, [this, mode](bool selected) {
-                if (selected) modeSelected(*mode);
-            });
-        }
+        // Whenever an option becomes selected, by a click, the keys or a program such as a
+        // screen reader, and only then.
+        const auto option = static_cast<OptionButton>(i);
+        connect(options_[i], &QRadioButton::toggled, this, [this, option](bool selected) {
+            if (selected) pass([this, option] { return optionSelected(fields(), option); });
+        });
     }
 }
 
-void Form1::startClicked() {
-    const QString before = toQString(store_.getText(TextBox::a));
-    if (handle([this] { run(fields(), notation_); })) announceAnswer(before);
+void Form1::pass(const std::function<HandlerOutcome()>& event) {
+    store_.holdWrites();
+    const HandlerOutcome outcome = event();
+    store_.showHeldWrites();  // the report shows over the texts the handler left
+    if (outcome.report) reportError(this, QString::fromStdString(*outcome.report));
+    if (outcome.announcement) announce(QString::fromStdString(*outcome.announcement));
 }
 
-void Form1::announceAnswer(const QString& before) {
-    const QString answer = toQString(store_.getText(TextBox::a));
-    const QString message =
-        toQString(translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer.toStdString()}));
+void Form1::announce(const QString& message) {
     // Shown anew after every run, so that the same message is spoken again.
     announcer_->hide();
     announcer_->setAccessibleName(message);
     announcer_->show();
-}
-
-void Form1::modeSelected(Mode mode) {
-    handle([this, mode] { selectMode(fields(), mode); });
-}
-
-bool Form1::handle(const std::function<void()>& handler) {
-    std::optional<QString> failure;
-    store_.holdWrites();
-    try {
-        handler();
-    } catch (const std::exception& error) {  // a RunError, or running out of memory
-        failure = QString::fromUtf8(error.what());
-    }
-    store_.showHeldWrites();  // the report shows over the texts the handler left
-    if (failure) reportError(this, *failure);
-    return !failure;
 }
 
 }  // namespace combicalc

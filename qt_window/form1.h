@@ -1,8 +1,8 @@
 #pragma once
 
 // The calculator's window: the sixteen controls of the control table laid out at their
-// twip positions, and its two handlers, START's and the mode selection's, which work on the
-// controls through a FieldStore.
+// twip positions, whose two events (START pressed, an option selected) it passes on to the
+// window's presenter with a FieldStore over them.
 
 #include <QWidget>
 
@@ -11,8 +11,8 @@
 #include <string>
 
 #include "compute/number_text.h"
+#include "presenter/window_presenter.h"
 #include "qt_window/widget_store.h"
-#include "window_state/mode.h"
 
 class QPushButton;
 class QRadioButton;
@@ -39,15 +39,14 @@ private:
     void fitOptionCaptions();
     void connectHandlers();
 
-    void startClicked();
-    void modeSelected(Mode mode);
-    // Runs a handler; an error ends it where it occurred and is reported, and the
-    // window stays open with whatever the handler wrote so far. Whether it ran to its end.
-    bool handle(const std::function<void()>& handler);
-    // Tells a screen reader what a run that ended left in Answer, without moving the focus:
-    // screen readers speak Answer's text changes only while Answer has the focus, so a
-    // notification that no one sees shows the message, and its showing is spoken.
-    void announceAnswer(const QString& before);
+    // Passes an event on to the window's presenter, shows what its handler wrote and then
+    // what it left to show: its error's report, over the window, which stays open, or the
+    // announcement.
+    void pass(const std::function<HandlerOutcome()>& event);
+    // Tells a screen reader `message` without moving the focus: screen readers speak Answer's
+    // text changes only while Answer has the focus, so a notification that no one sees
+    // shows the message, and its showing is spoken.
+    void announce(const QString& message);
 
     Notation notation_;
     WidgetStore store_;

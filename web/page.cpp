@@ -1,8 +1,8 @@
 // The calculator as a web page: the sixteen controls of the control table made into the
 // page's own elements (radio buttons, text inputs, a button) at their twip positions and in
-// tab order, and the window's two handlers, which work on them through a PageStore as the
-// desktop window's work on its widgets. The page's script (page.js) opens it in the
-// browser's language and notation, shows the error report and speaks the new answer.
+// tab order, whose two events (START pressed, an option selected) it passes on to the
+// window's presenter with a PageStore over them, as the desktop window does with its widgets. The page's script (page.js) opens
+// it in the browser's language and notation, shows the error report and speaks the new answer.
 
 #include "web/page.h"
 
@@ -10,16 +10,13 @@
 #include <emscripten/val.h>
 
 #include <cstring>
-#include <exception>
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "compute/run.h"
+#include "presenter/window_presenter.h"
 #include "user_texts/box_words.h"
 #include "user_texts/texts.h"
 #include "web/translation_table.h"
-#include "window_state/mode_selection.h"
 #include "window_state/twips.h"
 
 namespace combicalc {
@@ -89,7 +86,7 @@ val createOptionButton(const ControlRow& row) {
     radio.set("type", std::string("radio"));
     radio.set("name", std::string("mode"));
     radio.set("value", std::string(row.name));
-    radio.call<void>("addEventListener", std::string("change"), val::module_property("optionSelected"));
+    radio.call<void>("addEventListener", std::string("change"), val::module_property("optionChanged"));
     val caption = create("span", "caption");
     caption.set("textContent", std::string(row.initialText));
     option.call<void>("append", radio, caption);
@@ -108,32 +105,20 @@ val createStartButton(const ControlRow& row) {
     return start;
 }
 
-// Runs a handler; an error ends it where it occurred and is reported over whatever the
-// handler wrote so far. Whether it ran to its end.
-bool handle(const std::function<void()>& handler) {
-    std::optional<std::string> failure;
-    try {
-        handler();
-    } catch (const std::exception& error) {  // a RunError, or running out of memory
-        failure = error.what();
-    }
+// Shows what the handler wrote, then what it left to show: its error's report, or the
+// announcement.
+void show(const HandlerOutcome& outcome) {
     page().store.showWrittenTexts();
-    if (failure) val::module_property("report")(*failure);
-    return !failure;
+    if (outcome.report) val::module_property("report")(*outcome.report);
+    if (outcome.announcement) val::module_property("announce")(*outcome.announcement);
 }
 
-void startClicked(val /*event*/) {
-    const std::string before = page().store.getText(TextBox::a);
-    if (!handle([] { run(page().store, page().notation); })) return;
-    const std::string answer = page().store.getText(TextBox::a);
-    val::module_property("announce")(translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer}));
-}
+void startClicked(val /*event*/) { show(startPressed(page().store, page().notation)); }
 
 // Whenever an option becomes selected, by a click, the keys or a screen reader, and only then.
-void optionSelected(val event) {
-    const std::string name = event["target"]["value"].as<std::string>();
-    for (const ModeOption& row : kModeOptions) {
-        if (nameOf(row.option) == name) handle([&row] { selectMode(page().store, row.mode); });
+void optionChanged(val event) {
+    if (const auto option = optionNamed(event["target"]["value"].as<std::string>())) {
+        show(optionSelected(page().store, *option));
     }
 }
 
@@ -201,5 +186,5 @@ EMSCRIPTEN_BINDINGS(combicalc_page) {
     emscripten::function("languages", &combicalc::languages);
     emscripten::function("openWindow", &combicalc::openWindow);
     emscripten::function("startClicked", &combicalc::startClicked);
-    emscripten::function("optionSelected", &combicalc::optionSelected);
+    emscripten::function("optionChanged", &combicalc::optionChanged);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace combicalc {
@@ -116,6 +117,14 @@ static_assert(everyControlHasItsRow());
 
 constexpr std::string_view nameOf(TextBox box) { return rowOf(box).name; }
 constexpr std::string_view nameOf(OptionButton option) { return rowOf(option).name; }
+
+// The option button whose name is `name` ("Option1" ... "Option7"), if any.
+constexpr std::optional<OptionButton> optionNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (nameOf(static_cast<OptionButton>(i)) == name) return static_cast<OptionButton>(i);
+    }
+    return std::nullopt;
+}
 
 // The rows in tab order, which is also the order screen readers walk the controls in.
 constexpr std::array<const ControlRow*, kControls.size()> controlsInTabOrder() {

@@ -20,10 +20,7 @@ std::vector<std::string_view> splitTabs(std::string_view line) {
 
 std::optional<std::optional<OptionButton>> parseOption(std::string_view field) {
     if (field == "none") return std::optional<OptionButton>{};
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        const auto option = static_cast<OptionButton>(i);
-        if (field == nameOf(option)) return option;
-    }
+    if (const auto option = optionNamed(field)) return option;
     return std::nullopt;
 }
 
