@@ -4,8 +4,6 @@
 // window's presenter with a PageStore over them, as the desktop window does with its widgets. The page's script (page.js) opens
 // it in the browser's language and notation, shows the error report and speaks the new answer.
 
-#include "web/page.h"
-
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -16,6 +14,7 @@
 #include "presenter/window_presenter.h"
 #include "user_texts/box_words.h"
 #include "user_texts/texts.h"
+#include "web/page_store.h"
 #include "web/translation_table.h"
 #include "window_state/twips.h"
 
@@ -177,8 +176,6 @@ void openWindow(const std::string& language,
 }
 
 }  // namespace
-
-PageStore& pageStore() { return page().store; }
 
 }  // namespace combicalc
 

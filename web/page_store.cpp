@@ -30,8 +30,6 @@ EM_JS(void, combicalc_write_text, (int input, const char* text, int bytes), {
 
 EM_JS(int, combicalc_is_checked, (int input), { return combicalcInputs[input].checked ? 1 : 0; });
 
-EM_JS(void, combicalc_set_checked, (int input, int checked), { combicalcInputs[input].checked = !!checked; });
-
 EM_JS(void, combicalc_set_hidden, (int input, int hidden), { combicalcInputs[input].hidden = !!hidden; });
 
 // The caret and the view to the text's start, as the user reads it.
@@ -89,13 +87,6 @@ bool PageStore::isSelected(OptionButton option) { return combicalc_is_checked(in
 
 void PageStore::setVisible(TextBox box, bool visible) {
     combicalc_set_hidden(input(box, ControlCall::ShowOrHide), visible ? 0 : 1);
-}
-
-void PageStore::select(std::optional<OptionButton> selected) {
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        const auto option = static_cast<OptionButton>(i);
-        if (attached_[inputOf(option)]) combicalc_set_checked(static_cast<int>(inputOf(option)), option == selected ? 1 : 0);
-    }
 }
 
 void PageStore::showWrittenTexts() {

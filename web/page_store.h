@@ -25,10 +25,6 @@ public:
     bool isSelected(OptionButton option) override;
     void setVisible(TextBox box, bool visible) override;
 
-    // The user's side of the page: what a click on an option does, before its handler runs.
-    // std::nullopt clears them all.
-    void select(std::optional<OptionButton> option);
-
     // Scrolls each box written since the last call back to its text's start, as the user
     // reads it; once after a handler, since it makes the browser lay the page out.
     void showWrittenTexts();
