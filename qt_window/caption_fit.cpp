@@ -7,11 +7,11 @@
 
 #include <algorithm>
 
+#include "presenter/layout_plan.h"
+
 namespace combicalc {
 
 namespace {
-
-constexpr double kSmallestPoints = 6;
 
 // Line breaks at spaces wherever a line would be wider than `width`. A single word is
 // never broken.
@@ -52,13 +52,12 @@ bool fits(const QRadioButton& option) {
 void fitCaptions(const std::vector<std::pair<QRadioButton*, QString>>& captions) {
     if (captions.empty()) return;
     QFont font = captions.front().first->font();
-    for (;;) {
+    fittedCaptionPoints(font.pointSizeF(), [&](double points) {
         // Every option gets the font before any is measured, so they always share it.
+        font.setPointSizeF(points);
         for (const auto& [option, caption] : captions) setCaption(*option, caption, font);
-        const bool allFit = std::all_of(captions.begin(), captions.end(), [](const auto& entry) { return fits(*entry.first); });
-        if (allFit || font.pointSizeF() - 0.5 < kSmallestPoints) return;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
+        return std::all_of(captions.begin(), captions.end(), [](const auto& entry) { return fits(*entry.first); });
+    });
 }
 
 }  // namespace combicalc

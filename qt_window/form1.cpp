@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "presenter/layout_plan.h"
 #include "presenter/window_presenter.h"
 #include "qt_window/accessible_roles.h"
 #include "qt_window/caption_fit.h"
@@ -19,24 +20,19 @@
 #include "qt_window/focus_ring.h"
 #include "qt_window/object_names.h"
 #include "qt_window/qt_text.h"
-#include "user_texts/box_words.h"
 #include "user_texts/texts.h"
-#include "window_state/twips.h"
 
 namespace combicalc {
 
 namespace {
 
-void place(QWidget* control, const ControlRow& row, double dpi) {
-    const PixelRect rect = toPixels(row.geometry, dpi);
-    control->setGeometry(rect.left, rect.top, rect.width, rect.height);  // past the right edge is clipped
-    control->setObjectName(toQString(row.name));
-    control->setVisible(row.initiallyVisible);
-    // What a screen reader says: the caption, or the box's placeholder.
-    control->setAccessibleName(toQString(row.initialText));
+void place(QWidget* control, const ControlPlan& plan) {
+    control->setGeometry(plan.rect.left, plan.rect.top, plan.rect.width, plan.rect.height);  // past the right edge is clipped
+    control->setObjectName(toQString(plan.row->name));
+    control->setVisible(plan.visible);
+    control->setAccessibleName(toQString(plan.accessibleName));
 }
 
-// A focused command button is pressed by Return and Enter, as by Space.
 class StartButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
@@ -78,30 +74,29 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     // The controls are laid out at their twip positions in every language: a right-to-left
     // locale turns Qt's own dialogs, not this window.
     setLayoutDirection(Qt::LeftToRight);
-    const double dpi = logicalDpi * fontGrowth(QApplication::font().pointSizeF());
-    setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
+    const LayoutPlan plan = planLayout(logicalDpi * fontGrowth(QApplication::font().pointSizeF()));
+    setFixedSize(plan.window.width, plan.window.height);
     // The option buttons share a panel, so that screen readers announce them as one group;
-    // it lies where they lie, so that their twip positions hold inside it too.
+    // it lies where they lie, so that their positions hold inside it too.
     auto* modes = new QWidget;
     modes->setObjectName(kModesGroupName);
     modes->setParent(this);
-    modes->setAccessibleName(toQString(translated(texts::kModeGroup)));
+    modes->setAccessibleName(toQString(plan.modeGroupName));
     QFont captionFont = modes->font();
     QStringList faces;
     for (const std::string_view face : kCaptionFontFaces) faces << toQString(face);
     captionFont.setFamilies(faces << captionFont.families());
     modes->setFont(captionFont);
-    const PixelRect column = toPixels(optionColumn(), dpi);
-    modes->setGeometry(column.left, column.top, column.width, column.height);
+    modes->setGeometry(plan.modeGroup.left, plan.modeGroup.top, plan.modeGroup.width, plan.modeGroup.height);
     QWidget* previous = nullptr;
-    for (const ControlRow* row : controlsInTabOrder()) {
+    for (const ControlPlan& planned : plan.controls) {
         QWidget* control = nullptr;
-        switch (row->kind) {
-            case ControlKind::TextBox: control = createTextBox(*row); break;
-            case ControlKind::OptionButton: control = createOptionButton(*row, modes); break;
-            case ControlKind::CommandButton: control = createStartButton(*row); break;
+        switch (planned.row->kind) {
+            case ControlKind::TextBox: control = createTextBox(planned); break;
+            case ControlKind::OptionButton: control = createOptionButton(*planned.row, modes); break;
+            case ControlKind::CommandButton: control = createStartButton(*planned.row); break;
         }
-        place(control, *row, dpi);
+        place(control, planned);
         if (previous != nullptr) setTabOrder(previous, control);
         previous = control;
     }
@@ -116,14 +111,12 @@ Form1::Form1(double logicalDpi, Notation notation) : notation_(std::move(notatio
     connectHandlers();
 }
 
-QWidget* Form1::createTextBox(const ControlRow& row) {
-    auto* box = new TextBoxWidget(toQString(row.initialText), this);
-    const char* holds = wordsFor(static_cast<TextBox>(row.index)).description;
-    const QString description = holds != nullptr ? toQString(translated(holds)) : QString();
-    box->setAccessibleDescription(description);
-    box->setToolTip(description);
+QWidget* Form1::createTextBox(const ControlPlan& plan) {
+    auto* box = new TextBoxWidget(toQString(plan.row->initialText), this);
+    box->setAccessibleDescription(toQString(plan.description));
+    box->setToolTip(toQString(plan.description));
     box->setMaxLength(kMaxBoxTextLength);
-    store_.attach(static_cast<TextBox>(row.index), box);
+    store_.attach(static_cast<TextBox>(plan.row->index), box);
     return box;
 }
 

@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace combicalc {
 
+struct ControlPlan;
 struct ControlRow;
 
 class Form1 : public QWidget {
@@ -33,7 +34,7 @@ protected:
     virtual FieldStore& fields() { return store_; }
 
 private:
-    QWidget* createTextBox(const ControlRow& row);
+    QWidget* createTextBox(const ControlPlan& plan);
     QWidget* createOptionButton(const ControlRow& row, QWidget* modes);
     QWidget* createStartButton(const ControlRow& row);
     void fitOptionCaptions();

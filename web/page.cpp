@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "presenter/layout_plan.h"
 #include "presenter/window_presenter.h"
-#include "user_texts/box_words.h"
 #include "user_texts/texts.h"
 #include "web/page_store.h"
 #include "web/translation_table.h"
@@ -55,8 +55,7 @@ val create(const char* tag, const char* className) {
     return element;
 }
 
-void place(val& element, const TwipRect& rect) {
-    const PixelRect pixels = toPixels(rect, kCssPixelsPerInch);
+void place(val& element, const PixelRect& pixels) {
     val style = element["style"];
     style.set("left", std::to_string(pixels.left) + "px");
     style.set("top", std::to_string(pixels.top) + "px");
@@ -64,17 +63,19 @@ void place(val& element, const TwipRect& rect) {
     style.set("height", std::to_string(pixels.height) + "px");
 }
 
-val createTextBox(const ControlRow& row) {
+std::string inPoints(double points) { return std::to_string(points) + "pt"; }
+
+val createTextBox(const ControlPlan& plan) {
     val box = create("input", "box");
     box.set("type", std::string("text"));
-    box.set("value", std::string(row.initialText));
+    box.set("value", std::string(plan.row->initialText));
     box.set("maxLength", kMaxBoxTextLength);
     box.set("spellcheck", false);
     box.set("autocomplete", std::string("off"));
     // What a screen reader says, as on the desktop: the box's placeholder, then what it holds.
-    box.call<void>("setAttribute", std::string("aria-label"), std::string(row.initialText));
-    if (const char* holds = wordsFor(static_cast<TextBox>(row.index)).description) box.set("title", translated(holds));
-    page().store.attach(static_cast<TextBox>(row.index), box);
+    box.call<void>("setAttribute", std::string("aria-label"), plan.accessibleName);
+    if (!plan.description.empty()) box.set("title", plan.description);
+    page().store.attach(static_cast<TextBox>(plan.row->index), box);
     return box;
 }
 
@@ -121,6 +122,24 @@ void optionChanged(val event) {
     }
 }
 
+// Every option keeps the same font, shrunk in half points until each caption shows in full
+// inside its button; words that do not fit on one line go on the next.
+void fitCaptions(val& modes) {
+    const val options = modes.call<val>("querySelectorAll", std::string(".option"));
+    const auto count = options["length"].as<std::size_t>();
+    fittedCaptionPoints(kLayoutFontPoints, [&](double points) {
+        modes["style"].set("fontSize", inPoints(points));
+        for (std::size_t i = 0; i < count; ++i) {
+            const val option = options[i];
+            if (option["scrollWidth"].as<int>() > option["clientWidth"].as<int>() ||
+                option["scrollHeight"].as<int>() > option["clientHeight"].as<int>()) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
 // The languages the page is translated into, as the .ts files name them ("de", "pt_BR").
 val languages() {
     val codes = val::array();
@@ -145,28 +164,35 @@ void openWindow(const std::string& language,
     page().notation = localeNotation(decimalSeparator, groupSeparator, localDigits);
     installTranslation(translate, [](std::string_view plain) { return inNotation(plain, page().notation); });
 
+    const LayoutPlan plan = planLayout(kCssPixelsPerInch);
+    // The window's font, the captions' faces first, at the size the layout was made for.
+    std::string faces;
+    for (const std::string_view face : kCaptionFontFaces) faces += "\"" + std::string(face) + "\", ";
+    document()["body"]["style"].set("fontFamily", faces + "sans-serif");
+    document()["body"]["style"].set("fontSize", inPoints(kLayoutFontPoints));
     val window = byId(kWindowTitle);
-    place(window, {0, 0, kClientWidthTwips, kClientHeightTwips});
+    place(window, plan.window);
     // The option buttons share a group, so that screen readers announce them as one and the
-    // arrow keys move the selection among them; it lies where they lie, so that their twip
+    // arrow keys move the selection among them; it lies where they lie, so that their
     // positions hold inside it too.
     val modes = create("div", "modes");
     modes.call<void>("setAttribute", std::string("role"), std::string("radiogroup"));
-    modes.call<void>("setAttribute", std::string("aria-label"), translated(texts::kModeGroup));
-    place(modes, optionColumn());
+    modes.call<void>("setAttribute", std::string("aria-label"), plan.modeGroupName);
+    place(modes, plan.modeGroup);
     window.call<void>("append", modes);
-    for (const ControlRow* row : controlsInTabOrder()) {
+    for (const ControlPlan& planned : plan.controls) {
         val control = val::null();
-        switch (row->kind) {
-            case ControlKind::TextBox: control = createTextBox(*row); break;
-            case ControlKind::OptionButton: control = createOptionButton(*row); break;
-            case ControlKind::CommandButton: control = createStartButton(*row); break;
+        switch (planned.row->kind) {
+            case ControlKind::TextBox: control = createTextBox(planned); break;
+            case ControlKind::OptionButton: control = createOptionButton(*planned.row); break;
+            case ControlKind::CommandButton: control = createStartButton(*planned.row); break;
         }
-        control.set("id", std::string(row->name));
-        control.set("hidden", !row->initiallyVisible);
-        place(control, row->geometry);
-        (row->kind == ControlKind::OptionButton ? modes : window).call<void>("append", control);
+        control.set("id", std::string(planned.row->name));
+        control.set("hidden", !planned.visible);
+        place(control, planned.rect);
+        (planned.row->kind == ControlKind::OptionButton ? modes : window).call<void>("append", control);
     }
+    fitCaptions(modes);
     document().set("title", std::string(kWindowTitle));
     byId("window-title").set("textContent", std::string(kWindowTitle));  // what a screen reader's heading keys find
     val report = byId("report");

@@ -1,6 +1,6 @@
 // The page's side of the calculator, run before the program (page.cpp) starts: it opens the
-// window in the browser's language and notation, fits the option captions, shows the error
-// report and has screen readers speak what a run left in Answer.
+// window in the browser's language and notation, shows the error report and has screen
+// readers speak what a run left in Answer.
 'use strict';
 
 // The first of the user's languages the program is translated into, as its .ts file names
@@ -29,15 +29,6 @@ function browserNotation() {
   const part = (type) => (parts.find((p) => p.type === type) || { value: '' }).value;
   const digit = new Intl.NumberFormat(locale, { useGrouping: false });
   return { decimal: part('decimal'), group: part('group'), digits: [...Array(10).keys()].map((d) => digit.format(d)) };
-}
-
-// Every option keeps the same font, shrunk in half points (not below 6) until each caption
-// shows in full inside its button; words that do not fit on one line go on the next.
-function fitCaptions() {
-  const modes = document.querySelector('.modes');
-  const options = [...modes.querySelectorAll('.option')];
-  const fits = () => options.every((o) => o.scrollWidth <= o.clientWidth && o.scrollHeight <= o.clientHeight);
-  for (let points = 9; points > 6 && !fits(); points -= 0.5) modes.style.fontSize = `${points - 0.5}pt`;
 }
 
 function openReport() {
@@ -96,7 +87,6 @@ Module.onRuntimeInitialized = () => {
   openReport();
   openAnnouncer();
   Module.openWindow(language, notation.decimal, notation.group, notation.digits);
-  fitCaptions();
   document.body.dataset.ready = 'true';
   performance.mark('combicalc-interactive');  // what bench/page_bench.js measures
 };

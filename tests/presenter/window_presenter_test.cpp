@@ -4,6 +4,8 @@
 
 #include "presenter/window_presenter.h"
 
+#include "presenter/layout_plan.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -98,6 +100,47 @@ TEST(OptionSelected, AControlThatFailsIsReported) {
     ASSERT_TRUE(outcome.report);
     EXPECT_TRUE(outcome.report->starts_with("Control call error: could not")) << *outcome.report;
     EXPECT_FALSE(outcome.announcement);
+}
+
+TEST(FittedCaptionPoints, HalfPointsDownToSixAtTheMost) {
+    struct Row {
+        double start;
+        double largestFitting;  // every size above it is too large
+        double expected;
+    };
+    const Row rows[] = {
+        {9, 9, 9},      // fits at once
+        {9, 7.5, 7.5},  // shrunk in half points
+        {9, 0, 6},      // never fits: the smallest size, not below
+        {12, 11, 11},   // a user's larger font starts higher
+        {6, 0, 6},      // already the smallest
+    };
+    for (const Row& row : rows) {
+        std::vector<double> tried;
+        const double points = fittedCaptionPoints(row.start, [&](double size) {
+            tried.push_back(size);
+            return size <= row.largestFitting;
+        });
+        EXPECT_EQ(points, row.expected) << row.start << " " << row.largestFitting;
+        EXPECT_EQ(tried.back(), points) << "the captions are left at the size found";
+    }
+}
+
+TEST(LayoutPlan, TabOrderPixelsAndWhatScreenReadersHear) {
+    const LayoutPlan plan = planLayout(96);
+    EXPECT_EQ(plan.window.width, kClientWidthTwips / 15);
+    ASSERT_EQ(plan.controls.size(), kControls.size());
+    for (std::size_t i = 0; i < plan.controls.size(); ++i) {
+        const ControlPlan& control = plan.controls[i];
+        EXPECT_EQ(control.row->tabIndex, static_cast<int>(i));
+        EXPECT_EQ(control.accessibleName, control.row->initialText);
+        EXPECT_EQ(control.description.empty(), control.row->kind != ControlKind::TextBox || !control.row->initiallyVisible)
+            << control.row->name;
+        if (control.row->kind == ControlKind::OptionButton) {  // inside the group that announces them
+            EXPECT_LE(control.rect.left + control.rect.width, plan.modeGroup.left + plan.modeGroup.width);
+            EXPECT_LE(control.rect.top + control.rect.height, plan.modeGroup.top + plan.modeGroup.height);
+        }
+    }
 }
 
 }  // namespace
