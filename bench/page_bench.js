@@ -115,8 +115,10 @@ async function longestRun(browser) {
 }
 
 async function main() {
-  const empty = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'page-')), 'empty.html');
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'page-'));
+  const empty = path.join(folder, 'empty.html');
   fs.writeFileSync(empty, '<!doctype html><title>empty</title>');
+  process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
   console.log(`medians of ${rounds}`);
   console.log('engine    empty page  combicalc  ratio (goal <= 2) | longest run  its floor  ratio (goal <= 1.3)');
   for (const engine of engines.length ? engines : kEngines) {

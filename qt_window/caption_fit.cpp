@@ -54,7 +54,7 @@ void fitCaptions(const std::vector<std::pair<QRadioButton*, QString>>& captions)
     QFont font = captions.front().first->font();
     fittedCaptionPoints(font.pointSizeF(), [&](double points) {
         // Every option gets the font before any is measured, so they always share it.
-        font.setPointSizeF(points);
+        if (points != font.pointSizeF()) font.setPointSizeF(points);
         for (const auto& [option, caption] : captions) setCaption(*option, caption, font);
         return std::all_of(captions.begin(), captions.end(), [](const auto& entry) { return fits(*entry.first); });
     });

@@ -30,9 +30,11 @@ void place(QWidget* control, const ControlPlan& plan) {
     control->setGeometry(plan.rect.left, plan.rect.top, plan.rect.width, plan.rect.height);  // past the right edge is clipped
     control->setObjectName(toQString(plan.row->name));
     control->setVisible(plan.visible);
+    // What a screen reader says: the caption, or the box's placeholder.
     control->setAccessibleName(toQString(plan.accessibleName));
 }
 
+// A focused command button is pressed by Return and Enter, as by Space.
 class StartButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;

@@ -5,7 +5,7 @@
 // A run reads and writes the boxes tens of thousands of times, so each access is one call into
 // the page on the element itself, with the text passed through the program's memory: no
 // handle or property name is made for it. The elements lie in one array of the page's
-// Module, the text boxes first, then the option buttons.
+// script, combicalcInputs, the text boxes first, then the option buttons.
 
 // combicalcInputs[input] = the element the handle stands for (a global of the page's script:
 // faster to reach than a property of Module).
@@ -14,11 +14,12 @@ EM_JS(void, combicalc_attach_input, (int input, emscripten::EM_VAL element), {
     combicalcInputs[input] = Emval.toValue(element);
 });
 
-// The text's length in UTF-8 bytes; the text itself, NUL-ended, where that leaves room for it
-// (at most three bytes a UTF-16 unit).
+// The text's length in UTF-8 bytes; the text itself, NUL-ended, where that leaves room for it.
+// A text of n UTF-16 units takes at most 3n + 1 bytes: three a unit, four for a pair, and
+// four for a lone surrogate at its end.
 EM_JS(int, combicalc_read_text, (int input, char* buffer, int capacity), {
     const text = combicalcInputs[input].value;
-    if (text.length * 3 < capacity) return stringToUTF8(text, buffer, capacity);
+    if (text.length * 3 + 1 < capacity) return stringToUTF8(text, buffer, capacity);
     const bytes = lengthBytesUTF8(text);
     if (bytes < capacity) stringToUTF8(text, buffer, capacity);
     return bytes;

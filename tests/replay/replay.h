@@ -5,9 +5,10 @@
 //
 // A case: nine tab-separated fields, the selected option ("Option1" ... "Option7" or
 // "none") and the texts of x, y, z, w, a, Text1, Text2, Text3 before the run.
-// An outcome: "ok" or the error's kind ("conversion", "arithmetic:invalid",
-// "arithmetic:divbyzero", "arithmetic:overflow", "countdown-overflow", "countdown-stalled",
-// "unfinished", "control"), then the eight texts after the run, tab-separated in the same order.
+// An outcome: "ok" or the error's kind ("conversion", "too-many-digits", "too-close-to-zero",
+// "arithmetic:invalid", "arithmetic:divbyzero", "arithmetic:overflow", "countdown-overflow",
+// "countdown-stalled", "unfinished", "control"), then the eight texts after the run,
+// tab-separated in the same order.
 
 #include <optional>
 #include <string>

@@ -5,8 +5,10 @@
 // node_modules folder that holds them (scripts/deps/page_driver.sh).
 //
 // launch(engine, locale) opens a browser whose user's language is `locale`; its newTab()
-// gives a Tab with goto, evaluate, click, clickAt, fill, press, screenshot and close. Any
-// script error or unexpected browser dialog on a tab fails the test that opened it.
+// gives a Tab with goto, evaluate, click, clickAt, fill, press, screenshot and close. A script
+// error or an unexpected browser dialog on a tab fails the test that opened it: from the
+// page's start in chromium and Firefox, from the moment it is ready in WebKitGTK (where a
+// dialog open before then fails the next command).
 'use strict';
 const { spawn, spawnSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -35,6 +37,8 @@ function recordFaults() {
 }
 
 class Tab {
+  faults = [];  // what the driver saw go wrong before the page could record it
+
   // Opens `url` and, unless `ready` is false, waits until the program has opened its window.
   async goto(url, { ready = true } = {}) {
     await this.navigate(url);
@@ -60,7 +64,7 @@ class Tab {
   }
 
   async close() {
-    const faults = await this.evaluate(() => window.combicalcFaults || []).catch(() => []);
+    const faults = [...this.faults, ...await this.evaluate(() => window.combicalcFaults || []).catch(() => [])];
     await this.closeTab();
     if (faults.length) throw new Error(faults.join('\n'));
   }
@@ -73,6 +77,11 @@ class PuppeteerTab extends Tab {
   constructor(page) {
     super();
     this.page = page;
+    page.on('pageerror', (error) => this.faults.push(`script error: ${error.message}`));
+    page.on('dialog', (dialog) => {
+      this.faults.push(`unexpected browser dialog: ${dialog.message()}`);
+      return dialog.dismiss();
+    });
   }
 
   navigate(url) { return this.page.goto(url); }
@@ -102,7 +111,8 @@ async function launchPuppeteer(engine, locale) {
       args: [...kChromiumArguments, `--lang=${locale}`, `--accept-lang=${locale}`], env: { ...process.env, LANGUAGE: locale.replace('-', '_') } }
     : { browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
       extraPrefsFirefox: { ...kFirefoxPreferences, 'intl.accept_languages': locale } };
-  const browser = await puppeteer.launch({ headless: true, ...options });
+  // A replay table is one script, of seconds to minutes on a loaded machine.
+  const browser = await puppeteer.launch({ headless: true, protocolTimeout: 10 * 60 * 1000, ...options });
   return {
     async newTab() {
       const page = await browser.newPage();
@@ -174,52 +184,68 @@ function freePort() {
 // WebKitGTK takes the user's language from the C library's locale, which must exist: one is
 // made for this browser alone, from Debian's locale sources (the package "locales"), in a
 // folder of its own that LOCPATH names, so that the machine's locales stay as they are.
-function makeLocale(language) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'combicalc-locale-'));
+function makeLocale(folder, language) {
   const made = spawnSync('localedef', ['-i', language, '-f', 'UTF-8', path.join(folder, `${language}.UTF-8`)],
     { encoding: 'utf8' });
   if (!fs.existsSync(path.join(folder, `${language}.UTF-8`))) {
     throw new Error(`localedef could not make the locale ${language}.UTF-8: ${made.stderr || made.error}`);
   }
-  return folder;
+}
+
+// WebKitWebDriver on a free port, once it answers; rejects if it ends first (another took the
+// port, say), so that no other server's answer is taken for its own.
+async function startWebDriver(env) {
+  const port = await freePort();
+  const server = spawn(process.env.WEBKIT_WEBDRIVER || 'WebKitWebDriver', [`--port=${port}`],
+    { env, stdio: ['ignore', 'ignore', 'inherit'] });
+  const exited = new Promise((resolve) => server.on('exit', resolve));
+  const failed = new Promise((resolve) => server.on('error', resolve));
+  const url = `http://127.0.0.1:${port}`;
+  const up = () => new Promise((resolve) => http.get(`${url}/status`, (r) => resolve(r.statusCode === 200))
+    .on('error', () => resolve(false)));
+  for (let tries = 0; tries < 100; ++tries) {
+    const ended = await Promise.race([failed, new Promise((resolve) => setTimeout(resolve, 50, null))]);
+    if (ended || server.exitCode !== null) break;
+    if (await up() && server.exitCode === null) return { url, stop: () => { server.kill(); return exited; } };
+  }
+  server.kill();
+  throw new Error(`WebKitWebDriver did not start on port ${port}`);
 }
 
 // Each tab is a session of its own (MiniBrowser shows one page a session), on a display that
-// DISPLAY names (an Xvfb's in the tests).
+// DISPLAY names (an Xvfb's in the tests). Closing the browser ends every session, the server
+// and the locale, whether the tests passed or not.
 async function launchWebKit(locale) {
   if (!process.env.DISPLAY) throw new Error("WebKitGTK's MiniBrowser needs an X display, and DISPLAY names none");
   const { Builder, Key } = require('selenium-webdriver');
-  const port = await freePort();
   const language = locale.replace('-', '_');
-  const locales = makeLocale(language);
-  const server = spawn(process.env.WEBKIT_WEBDRIVER || 'WebKitWebDriver', [`--port=${port}`], {
-    env: { ...process.env, LOCPATH: locales, LANG: `${language}.UTF-8`, LANGUAGE: language },
-    stdio: ['ignore', 'ignore', 'inherit'] });
-  const exited = new Promise((resolve) => server.on('exit', resolve));
-  const url = `http://127.0.0.1:${port}`;
-  for (let tries = 0; ; ++tries) {
-    const up = await new Promise((resolve) => http.get(`${url}/status`, (r) => resolve(r.statusCode === 200))
-      .on('error', () => resolve(false)));
-    if (up) break;
-    if (tries > 100 || server.exitCode !== null) throw new Error(`WebKitWebDriver did not start on port ${port}`);
-    await new Promise((resolve) => setTimeout(resolve, 50));
+  const locales = fs.mkdtempSync(path.join(os.tmpdir(), 'combicalc-locale-'));
+  let server;
+  try {
+    makeLocale(locales, language);
+    server = await startWebDriver({ ...process.env, LOCPATH: locales, LANG: `${language}.UTF-8`, LANGUAGE: language });
+  } catch (error) {
+    fs.rmSync(locales, { recursive: true, force: true });
+    throw error;
   }
   const miniBrowser = process.env.MINIBROWSER || fs.readdirSync('/usr/lib').filter((d) => d.endsWith('-linux-gnu'))
     .map((d) => path.join('/usr/lib', d, 'webkit2gtk-4.1', 'MiniBrowser')).find((file) => fs.existsSync(file));
   const capabilities = { browserName: 'MiniBrowser',
     'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } };
+  const sessions = new Set();
   return {
     async newTab() {
-      const driver = await new Builder().usingServer(url).withCapabilities(capabilities).build();
+      const driver = await new Builder().usingServer(server.url).withCapabilities(capabilities).build();
+      sessions.add(driver);
       await driver.manage().window().setRect({ width: 800, height: 600 });
       await driver.manage().setTimeouts({ script: 10 * 60 * 1000 });  // a replay table is one script
       const tab = new WebDriverTab(driver, Key);
-      tab.browser = { close: () => driver.quit() };
+      tab.browser = { close: () => { sessions.delete(driver); return driver.quit(); } };
       return tab;
     },
     async close() {
-      server.kill();
-      await exited;
+      for (const driver of sessions) await driver.quit().catch(() => {});
+      await server.stop();
       fs.rmSync(locales, { recursive: true, force: true });
     },
   };
