@@ -12,33 +12,35 @@ namespace combicalc {
 
 namespace {
 
-// Runs `handler`; an error ends it where it occurred, and its message is the report.
+// Runs `handler`, which gives the announcement, if any; an error ends it where it occurred, and
+// its message is the report.
 template <class Handler>
 HandlerOutcome handled(Handler handler) {
-    HandlerOutcome outcome;
     try {
-        handler(outcome);
+        return {.report = std::nullopt, .announcement = handler()};
     } catch (const std::exception& error) {  // a RunError, or running out of memory
-        outcome = {.report = error.what(), .announcement = std::nullopt};
+        return {.report = error.what(), .announcement = std::nullopt};
     }
-    return outcome;
 }
 
 }  // namespace
 
 HandlerOutcome startPressed(FieldStore& fields, const Notation& notation) {
-    return handled([&](HandlerOutcome& outcome) {
+    return handled([&]() -> std::optional<std::string> {
         const std::string before = fields.getText(TextBox::a);
         run(fields, notation);
         const std::string answer = fields.getText(TextBox::a);
-        outcome.announcement = translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer});
+        return translated(answer != before ? texts::kNewAnswer : texts::kNoNewAnswer, {answer});
     });
 }
 
 HandlerOutcome optionSelected(FieldStore& fields, OptionButton option) {
     const std::optional<Mode> mode = modeOf(option);
     if (!mode) return {};
-    return handled([&](HandlerOutcome&) { selectMode(fields, *mode); });
+    return handled([&]() -> std::optional<std::string> {
+        selectMode(fields, *mode);
+        return std::nullopt;
+    });
 }
 
 }  // namespace combicalc
